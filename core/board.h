@@ -1,0 +1,48 @@
+#pragma once
+
+#include "cell.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace core {
+
+// The 33 holes and what each holds. Nothing else describes the position:
+// the selection lives in the board as the one Selected cell.
+class Board {
+public:
+    // A new board has every hole Empty.
+    Board() { m_cells.fill(CellState::Empty); }
+
+    // cell must be 1..33.
+    CellState stateOf(CellIndex cell) const { return m_cells[slot(cell)]; }
+    void setState(CellIndex cell, CellState state) { m_cells[slot(cell)] = state; }
+
+    // Peg or Selected.
+    bool holdsPeg(CellIndex cell) const { return stateOf(cell) != CellState::Empty; }
+
+    int pegCount() const;
+
+    // The Selected cell, scanning 1..33 upwards so the last one met wins;
+    // kNoCell when nothing is selected.
+    CellIndex selectedCell() const;
+
+    friend bool operator==(const Board&, const Board&) = default;
+
+private:
+    static std::size_t slot(CellIndex cell) { return static_cast<std::size_t>(cell - 1); }
+
+    std::array<CellState, kCellCount> m_cells{};
+};
+
+// Boards as 7-line pictures of the 7 x 7 square, row 1 first:
+//   'X' a Peg, '*' the Selected peg, 'o' an Empty hole, '.' off the cross.
+// Spaces are ignored, so ". . X X X . ." and "..XXX.." read the same.
+// Throws std::invalid_argument on a picture that does not fit the cross.
+Board boardFromPicture(std::string_view picture);
+
+// The board drawn as above, one spaced row per line.
+std::string pictureOf(const Board& board);
+
+} // namespace core

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "cell.h"
+
+#include <array>
+
+namespace core {
+
+// The jumps of one cell: entry n goes over saltati[n] and lands on arrivi[n].
+// A cell has 1 to 4 jumps; the unused entries hold kNoCell in both lists.
+struct Jumps {
+    std::array<CellIndex, 4> arrivi{};
+    std::array<CellIndex, 4> saltati{};
+};
+
+// The jump table: for cell partenza (1..33), every jump over a neighbour in
+// a straight line to the hole just beyond, with all three cells on the
+// cross. Pure geometry: whether the jump can be made now is the caller's
+// business. Derived from the grid, never typed in.
+const Jumps& buchi(CellIndex partenza);
+
+// 76: the number of jumps the whole table holds.
+int jumpTableSize();
+
+} // namespace core

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "board.h"
+#include "cell.h"
+
+#include <span>
+#include <string_view>
+
+namespace core {
+
+// One of the seven start positions. Laying it out gives every cell the base
+// state, then flips each exception cell, in list order, to the other state.
+struct Level {
+    LevelNumber number;
+    std::string_view name;        // "Croce"
+    std::string_view caption;     // "Livello 1:"
+    std::string_view menuCaption; // "&1 - Croce"
+    CellState base;
+    std::span<const CellIndex> exceptions;
+
+    // Peg when the base is Empty and the other way round.
+    CellState exceptionState() const
+    {
+        return base == CellState::Empty ? CellState::Peg : CellState::Empty;
+    }
+};
+
+// level must be 1..7.
+const Level& levelInfo(LevelNumber level);
+
+// The start pattern of a level on a fresh board.
+Board startBoard(LevelNumber level);
+
+} // namespace core

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "board.h"
+#include "cell.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace core {
+
+// The three target patterns recognised on level 7.
+enum class Variant { Muro, Quadrato, Elica };
+
+struct Pattern {
+    Variant variant;
+    std::string_view name; // "Il muro"
+    std::span<const CellIndex> cells; // in position order
+};
+
+const Pattern& patternOf(Variant variant);
+
+// All three, in the order they are checked: muro, quadrato, elica.
+std::span<const Pattern> patterns();
+
+// The variant whose cells are exactly the cells holding a peg (Peg or
+// Selected), if any. The three sizes differ, so at most one matches.
+std::optional<Variant> completedVariant(const Board& board);
+
+// The board holding exactly the pegs of a pattern.
+Board patternBoard(Variant variant);
+
+} // namespace core
