@@ -1,0 +1,155 @@
+#include "boardview.h"
+
+#include "art.h"
+#include "cellwidget.h"
+#include "controls.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "palette.h"
+#include "picturebox.h"
+#include "shape.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace ui {
+
+namespace {
+
+// The cross-shaped panel: a horizontal and a vertical bar (Shape1, Shape2).
+constexpr QRect kShape1 = twipsRect(360, 1560, 4455, 2055);
+constexpr QRect kShape2 = twipsRect(1560, 360, 2055, 4455);
+
+// The raised rim of the panel, Line1..Line12 in drawing order: edges facing
+// up or left are white, those facing down or right grey.
+struct RimLine {
+    QPoint from;
+    QPoint to;
+    bool light;
+};
+constexpr std::array<RimLine, 12> kRim{{
+    {twipsPoint(360, 1560), twipsPoint(1560, 1560), true},
+    {twipsPoint(1560, 1560), twipsPoint(1560, 360), true},
+    {twipsPoint(4800, 1560), twipsPoint(3600, 1560), true},
+    {twipsPoint(3600, 360), twipsPoint(3600, 1560), false},
+    {twipsPoint(1560, 360), twipsPoint(3600, 360), true},
+    {twipsPoint(360, 1560), twipsPoint(360, 3600), true},
+    {twipsPoint(1560, 3600), twipsPoint(360, 3600), false},
+    {twipsPoint(3600, 3600), twipsPoint(4800, 3600), false},
+    {twipsPoint(4800, 1560), twipsPoint(4800, 3600), false},
+    {twipsPoint(1560, 3600), twipsPoint(1560, 4800), true},
+    {twipsPoint(3600, 3600), twipsPoint(3600, 4800), false},
+    {twipsPoint(1560, 4800), twipsPoint(3600, 4800), false},
+}};
+
+constexpr int kCellTwips = 375;
+constexpr int kPitchTwips = 600;
+
+void setNoticeVisible(QWidget* disc, QWidget* label, bool visible)
+{
+    disc->setVisible(visible);
+    label->setVisible(visible);
+}
+
+} // namespace
+
+BoardView::BoardView(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(clientSize());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kGameBackground);
+    setPalette(pal);
+
+    createCells();
+    createNotices();
+    createHiddenLabels();
+    auto* image1 = new PictureBox(this, QStringLiteral("Image1"), QString::fromLatin1(art::kStrip));
+    image1->setGeometry(twipsRect(120, 4920, 1230, 165));
+}
+
+QSize BoardView::clientSize()
+{
+    return twipsSize(5175, 5190);
+}
+
+void BoardView::createCells()
+{
+    for (core::CellIndex i = 1; i <= core::kCellCount; ++i) {
+        auto* cell = new CellWidget(this, i);
+        const core::GridPos pos = core::gridPosOf(i);
+        cell->setGeometry(twipsRect(kPitchTwips * pos.col, kPitchTwips * pos.row, kCellTwips, kCellTwips));
+        connect(cell, &CellWidget::clicked, this, &BoardView::cellClicked);
+        m_cells[static_cast<std::size_t>(i - 1)] = cell;
+    }
+}
+
+void BoardView::createNotices()
+{
+    const FontStyle noticeFont{Face::SansSerif, 8.25, true, false};
+
+    m_shpover = new Disc(this, QStringLiteral("shpover"), colours::kRed);
+    m_shpover->setGeometry(twipsRect(3720, 360, 1095, 1095));
+    m_lblover = makeLabel(this, "lblover", QStringLiteral("Non ci sono più mosse possibili"),
+                          QRect(3840, 480, 855, 855), {colours::kYellow, noticeFont, Qt::AlignHCenter});
+
+    m_shpvariante = new Disc(this, QStringLiteral("shpvariante"), colours::kYellow);
+    m_shpvariante->setGeometry(twipsRect(3720, 3720, 1095, 1095));
+    m_lblvariante = makeLabel(this, "lblvariante", QStringLiteral("Hai completato una variante"),
+                              QRect(3780, 3840, 975, 855), {colours::kBlue, noticeFont, Qt::AlignHCenter});
+    setNoticeVisible(m_shpover, m_lblover, false);
+    setNoticeVisible(m_shpvariante, m_lblvariante, false);
+}
+
+// The level's number and name are kept in two labels that are never shown:
+// the level menu's check mark is what the player sees.
+void BoardView::createHiddenLabels()
+{
+    m_lbllivello = makeLabel(this, "lbllivello", QStringLiteral("Livello 1:"), QRect(120, 120, 1095, 375),
+                             {colours::kRed, {Face::Comic, 12}});
+    m_lblnome = makeLabel(this, "lblnome", QStringLiteral("Croce"), QRect(120, 480, 1335, 375),
+                          {colours::kDarkBlue, {Face::Comic, 12, false, true}});
+    m_lbllivello->hide();
+    m_lblnome->hide();
+}
+
+void BoardView::showBoard(const core::Board& board)
+{
+    for (CellWidget* cell : m_cells)
+        cell->setState(board.stateOf(cell->index()));
+}
+
+void BoardView::showOverNotice(bool visible)
+{
+    setNoticeVisible(m_shpover, m_lblover, visible);
+}
+
+void BoardView::showVariantNotice(bool visible)
+{
+    setNoticeVisible(m_shpvariante, m_lblvariante, visible);
+}
+
+void BoardView::setLevelCaptions(const QString& caption, const QString& name)
+{
+    m_lbllivello->setText(caption);
+    m_lblnome->setText(name);
+}
+
+CellWidget* BoardView::cell(core::CellIndex index) const
+{
+    return core::isCell(index) ? m_cells[static_cast<std::size_t>(index - 1)] : nullptr;
+}
+
+void BoardView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(kShape1, colours::kPanel);
+    painter.fillRect(kShape2, colours::kPanel);
+    for (const RimLine& line : kRim) {
+        painter.setPen(QPen(line.light ? colours::kRimLight : colours::kRimDark, 2, Qt::SolidLine, Qt::SquareCap));
+        painter.drawLine(line.from, line.to);
+    }
+}
+
+} // namespace ui

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "board.h"
+#include "cell.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace ui {
+
+class CellWidget;
+class Disc;
+
+// What the game window shows below its menu bar: the raised cross, the 33
+// cells, the two notices and the small drawing at the bottom. It paints
+// from the state it is given and reports clicks on cells; it knows no rules.
+class BoardView : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoardView(QWidget* parent = nullptr);
+
+    // Client area of the game window: 5175 x 5190 twips.
+    static QSize clientSize();
+
+    void showBoard(const core::Board& board);
+    void showOverNotice(bool visible);
+    void showVariantNotice(bool visible);
+    // The level captions the window keeps out of sight.
+    void setLevelCaptions(const QString& caption, const QString& name);
+
+    CellWidget* cell(core::CellIndex index) const;
+
+Q_SIGNALS:
+    void cellClicked(core::CellIndex index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createCells();
+    void createNotices();
+    void createHiddenLabels();
+
+    std::array<CellWidget*, core::kCellCount> m_cells{};
+    Disc* m_shpover = nullptr;
+    QLabel* m_lblover = nullptr;
+    Disc* m_shpvariante = nullptr;
+    QLabel* m_lblvariante = nullptr;
+    QLabel* m_lbllivello = nullptr;
+    QLabel* m_lblnome = nullptr;
+};
+
+} // namespace ui

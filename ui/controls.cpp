@@ -1,0 +1,74 @@
+#include "controls.h"
+
+#include "palette.h"
+#include "twips.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+namespace ui {
+
+namespace {
+
+// The classic style paints a button face in exactly the palette's colour,
+// with a bevel; the default style would wash the colour out.
+QStyle* classicButtonStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = QStyleFactory::create(QStringLiteral("Windows"));
+        if (style)
+            style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twipsArea, const LabelStyle& style)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(twipsRect(twipsArea.x(), twipsArea.y(), twipsArea.width(), twipsArea.height()));
+    label->setFont(makeFont(style.font));
+    label->setAlignment(style.alignment | Qt::AlignTop);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, style.colour);
+    if (style.background.isValid()) {
+        palette.setColor(QPalette::Window, style.background);
+        label->setAutoFillBackground(true);
+    }
+    label->setPalette(palette);
+    if (style.singleLineBorder)
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsArea, const ButtonStyle& style)
+{
+    auto* button = new QPushButton(style.caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(twipsRect(twipsArea.x(), twipsArea.y(), twipsArea.width(), twipsArea.height()));
+    button->setFont(makeFont(style.font));
+    button->setAutoDefault(false);
+    if (QStyle* classic = classicButtonStyle())
+        button->setStyle(classic);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::Button, colours::kCell);
+    palette.setColor(QPalette::ButtonText, colours::kBlack);
+    button->setPalette(palette);
+    if (!style.iconPath.isEmpty()) {
+        button->setIcon(QIcon(style.iconPath));
+        button->setIconSize(QSize(32, 32));
+    }
+    button->setToolTip(style.toolTip);
+    return button;
+}
+
+} // namespace ui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "fonts.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <string_view>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace ui {
+
+inline QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A label as the windows are designed: text, place in twips, font and
+// colour; left-aligned and wrapping unless said otherwise, on a
+// transparent background unless a background colour is given.
+struct LabelStyle {
+    QColor colour{0, 0, 0};
+    FontStyle font{};
+    Qt::Alignment alignment = Qt::AlignLeft;
+    QColor background{};       // invalid: transparent
+    bool singleLineBorder = false;
+};
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twipsRect,
+                  const LabelStyle& style);
+
+// A push button with a coloured face and either a caption or an icon.
+struct ButtonStyle {
+    QString caption;
+    QString iconPath;  // an SVG shown at 32 x 32 instead of a caption
+    QString toolTip;
+    FontStyle font{};
+};
+
+QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsRect, const ButtonStyle& style);
+
+} // namespace ui

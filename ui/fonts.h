@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QFont>
+
+namespace ui {
+
+// The two faces the windows were designed with. Sizes are given in points
+// at 96 dpi and set in pixels (pt x 4/3), so text keeps its place in the
+// twips layout whatever the desktop's font settings are.
+enum class Face { SansSerif, Comic };
+
+struct FontStyle {
+    Face face = Face::SansSerif;
+    double points = 8.25;
+    bool bold = false;
+    bool italic = false;
+};
+
+QFont makeFont(const FontStyle& style);
+
+// Maps the design faces onto free ones that ship with the system, once per
+// process: "MS Sans Serif" onto Liberation Sans, "Comic Sans MS" onto
+// Comic Neue.
+void installFontSubstitutes();
+
+} // namespace ui

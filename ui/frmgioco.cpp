@@ -1,0 +1,146 @@
+#include "frmgioco.h"
+
+#include "boardview.h"
+#include "controls.h"
+#include "frminfo.h"
+#include "frmistruzioni.h"
+#include "frmscelta.h"
+#include "frmstoria.h"
+#include "frmvarianti.h"
+#include "levels.h"
+#include "windows.h"
+
+#include <QActionGroup>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+namespace ui {
+
+FrmGioco::FrmGioco(Windows& windows)
+    : Form(QStringLiteral("frmgioco"), QStringLiteral("Zibbet"), Frame::Single), m_windows(windows)
+{
+    m_board = new BoardView(this);
+    m_menuBar = new QMenuBar(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_board);
+    createMenus();
+    connect(m_board, &BoardView::cellClicked, this, &FrmGioco::pct_Click);
+
+    // Form_Load: centre, then lay out level 1.
+    finishLoad(BoardView::clientSize());
+    m_game.Form_Load();
+    showState();
+}
+
+QAction* FrmGioco::addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void FrmGioco::createMenus()
+{
+    QMenu* gioco = m_menuBar->addMenu(QStringLiteral("&Gioco"));
+    gioco->setObjectName(QStringLiteral("mnugioco"));
+    connect(addEntry(gioco, "mnuricomincia", QStringLiteral("&Ricomincia"), Qt::Key_F2), &QAction::triggered,
+            this, &FrmGioco::mnuricomincia_Click);
+    m_mnuannulla = addEntry(gioco, "mnuannulla", QStringLiteral("&Annulla"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(m_mnuannulla, &QAction::triggered, this, &FrmGioco::mnuannulla_Click);
+    gioco->addSeparator()->setObjectName(QStringLiteral("mnusepara"));
+    connect(addEntry(gioco, "mnuesci", QStringLiteral("&Esci"), Qt::Key_Delete), &QAction::triggered, &m_windows,
+            &Windows::endProgram);
+
+    QMenu* livello = m_menuBar->addMenu(QStringLiteral("&Livello"));
+    livello->setObjectName(QStringLiteral("mnulivello"));
+    auto* levels = new QActionGroup(this);
+    for (core::LevelNumber n = core::kFirstLevel; n <= core::kLastLevel; ++n) {
+        const core::Level& info = core::levelInfo(n);
+        const QByteArray name = "mnu" + QByteArray::number(n);
+        QAction* entry = addEntry(livello, name.constData(), toQString(info.menuCaption));
+        entry->setCheckable(true);
+        levels->addAction(entry);
+        connect(entry, &QAction::triggered, this, [this, n] { mnuLevel_Click(n); });
+        m_levelEntries[static_cast<std::size_t>(n - 1)] = entry;
+    }
+
+    QMenu* aiuto = m_menuBar->addMenu(QStringLiteral("&Aiuto"));
+    aiuto->setObjectName(QStringLiteral("mnuaiuto"));
+    connect(addEntry(aiuto, "mnustoria", QStringLiteral("&Storia del gioco"), Qt::Key_F3), &QAction::triggered,
+            this, [this] { Windows::present(m_windows.frmstoria()); });
+    connect(addEntry(aiuto, "mnuistruzioni", QStringLiteral("&Istruzioni"), Qt::Key_F4), &QAction::triggered,
+            this, [this] { Windows::present(m_windows.frmistruzioni()); });
+    connect(addEntry(aiuto, "mnuvarianti", QStringLiteral("&Varianti"), Qt::Key_F5), &QAction::triggered, this,
+            [this] { Windows::present(m_windows.frmvarianti()); });
+    aiuto->addSeparator()->setObjectName(QStringLiteral("mnusepara2"));
+    connect(addEntry(aiuto, "mnuinfo", QStringLiteral("I&nformazioni"), Qt::Key_F6), &QAction::triggered, this,
+            [this] { Windows::present(m_windows.frminfo()); });
+}
+
+void FrmGioco::pct_Click(core::CellIndex index)
+{
+    const core::ClickOutcome outcome = m_game.pct_Click(index);
+    if (outcome == core::ClickOutcome::Ignored)
+        return;
+    showState();
+    // Opening a dialog that is not loaded yet loads it, and its load hides
+    // the no-more-moves notice this click has just shown; a dialog already
+    // open is only brought to the front.
+    if (outcome == core::ClickOutcome::SinglePegLeft)
+        Windows::present(m_windows.frmscelta());
+}
+
+void FrmGioco::mnuannulla_Click()
+{
+    m_game.mnuannulla_Click();
+    showState();
+}
+
+void FrmGioco::mnuricomincia_Click()
+{
+    m_game.mnuricomincia_Click();
+    showState();
+}
+
+void FrmGioco::mnuLevel_Click(core::LevelNumber level)
+{
+    m_game.startLevel(level);
+    showState();
+}
+
+core::LevelNumber FrmGioco::levelCompleteDialogLoaded()
+{
+    const core::LevelNumber livello = m_game.levelCompleteDialogLoaded();
+    showState();
+    return livello;
+}
+
+void FrmGioco::setUpSameLevel(core::LevelNumber livello)
+{
+    m_game.cmdstesso_Click(livello);
+    showState();
+}
+
+void FrmGioco::setUpNextLevel(core::LevelNumber livello)
+{
+    m_game.cmdsuccessivo_Click(livello);
+    showState();
+}
+
+// Everything the window shows comes from the game's state; cells whose
+// state did not change are not repainted.
+void FrmGioco::showState()
+{
+    m_board->showBoard(m_game.board());
+    m_board->showOverNotice(m_game.overNoticeVisible());
+    m_board->showVariantNotice(m_game.variantNoticeVisible());
+    m_board->setLevelCaptions(toQString(m_game.levelCaption()), toQString(m_game.levelName()));
+    m_mnuannulla->setEnabled(m_game.canUndo());
+    m_levelEntries[static_cast<std::size_t>(m_game.level() - 1)]->setChecked(true);
+}
+
+} // namespace ui

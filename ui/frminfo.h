@@ -1,0 +1,17 @@
+#pragma once
+
+#include "helpscreen.h"
+
+namespace ui {
+
+// "Informazioni": the about box.
+class FrmInfo : public HelpScreen {
+    Q_OBJECT
+public:
+    explicit FrmInfo(Windows& windows);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace ui

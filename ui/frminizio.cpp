@@ -1,0 +1,52 @@
+#include "frminizio.h"
+
+#include "art.h"
+#include "controls.h"
+#include "frmgioco.h"
+#include "palette.h"
+#include "picturebox.h"
+#include "twips.h"
+#include "windows.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+namespace ui {
+
+FrmInizio::FrmInizio(Windows& windows)
+    : Form(QStringLiteral("frminizio"), QStringLiteral("Zibbet"), Frame::Single), m_windows(windows)
+{
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colours::kGameBackground);
+    setPalette(pal);
+
+    // Label1 frames the title with a margin of 240 twips; it lies behind.
+    auto* frame = makeLabel(this, "Label1", QString(), QRect(480, 240, 4215, 1695),
+                            {colours::kBlack, {}, Qt::AlignLeft, colours::kGameBackground, true});
+    auto* title = new PictureBox(this, QStringLiteral("Picture1"), QString::fromLatin1(art::kTitle),
+                                 colours::kGameBackground);
+    title->setGeometry(twipsRect(720, 480, 3735, 1215));
+    auto* illustration = new PictureBox(this, QStringLiteral("Picture2"), QString::fromLatin1(art::kIllustration),
+                                        colours::kGameBackground);
+    illustration->setGeometry(twipsRect(600, 2160, 3975, 2895));
+    QPushButton* cmdvai = makeButton(this, "cmdvai", QRect(4440, 4680, 615, 615),
+                                     {{}, QString::fromLatin1(art::kArrow), QStringLiteral("Comincia"), {}});
+    frame->lower();
+    setDefaultButton(cmdvai);
+    setTabOrder(cmdvai, cmdvai);
+    cmdvai->setFocus();
+    connect(cmdvai, &QPushButton::clicked, this, &FrmInizio::cmdvai_Click);
+
+    finishLoad(twipsSize(5175, 5430));
+}
+
+// The game window is shown before the start screen goes, so the program
+// never runs without a window.
+void FrmInizio::cmdvai_Click()
+{
+    Windows::present(m_windows.frmgioco());
+    unload();
+}
+
+} // namespace ui

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "helpscreen.h"
+
+namespace ui {
+
+// "Istruzioni": how to play.
+class FrmIstruzioni : public HelpScreen {
+    Q_OBJECT
+public:
+    explicit FrmIstruzioni(Windows& windows);
+};
+
+} // namespace ui

@@ -1,0 +1,33 @@
+#include "frmstoria.h"
+
+#include "controls.h"
+#include "palette.h"
+#include "twips.h"
+
+#include <QPushButton>
+
+namespace ui {
+
+namespace {
+
+const char* const kHistory =
+    "\"Zibbet\" (si legge \"zìbbet\", con l'accento sulla prima sillaba) è un gioco di logica le cui origini "
+    "risalgono al diciannovesimo secolo. Nessuno sa per certo chi l'ha inventato, ma diverse fonti attribuiscono "
+    "la sua nascita a un prigioniero della Bastiglia. Il gioco si svolgeva su una spartana tavola di legno ed era "
+    "molto popolare in tutta l'Europa del 1800, dove era anche noto come il \"Solitario delle pedine\" (in un "
+    "vecchio dialetto \"zibbet\" vuol dire \"saltello\").";
+
+} // namespace
+
+FrmStoria::FrmStoria(Windows& windows) : HelpScreen(windows, QStringLiteral("frmstoria"), QStringLiteral("La storia"))
+{
+    setBackground(colours::kDialogBackground);
+    QPushButton* back = addBackButton(4440, 2640);
+    makeLabel(this, "Label1", QStringLiteral("La storia del gioco"), QRect(120, 240, 2175, 375),
+              {colours::kBlue, {Face::Comic, 12, false, true}});
+    makeLabel(this, "Label2", QString::fromUtf8(kHistory), QRect(360, 720, 4575, 2175), {colours::kBlack, {Face::Comic, 9}});
+    setCancelButton(back);
+    finishLoad(twipsSize(5175, 3375));
+}
+
+} // namespace ui

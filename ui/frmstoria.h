@@ -1,0 +1,14 @@
+#pragma once
+
+#include "helpscreen.h"
+
+namespace ui {
+
+// "La storia": where the game comes from.
+class FrmStoria : public HelpScreen {
+    Q_OBJECT
+public:
+    explicit FrmStoria(Windows& windows);
+};
+
+} // namespace ui

@@ -1,0 +1,101 @@
+#include "frmvarianti.h"
+
+#include "art.h"
+#include "boardview.h"
+#include "controls.h"
+#include "palette.h"
+#include "twips.h"
+#include "variants.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+
+#include <array>
+
+namespace ui {
+
+namespace {
+
+// The thumbnails' size: the whole game window at about two fifths.
+constexpr QSize kPictureSize(140, 156);
+// The height of the whole window the thumbnail shrinks, title bar included.
+constexpr int kWindowHeight = 384;
+
+void paintTitleBar(QPainter& painter, QRect bar)
+{
+    QLinearGradient gradient(bar.topLeft(), bar.topRight());
+    gradient.setColorAt(0, QColor(0, 0, 128));
+    gradient.setColorAt(1, QColor(16, 132, 208));
+    painter.fillRect(bar, gradient);
+    const int iconSide = bar.height() - 4;
+    painter.drawPixmap(2, bar.top() + 2, appIcon().pixmap(QSize(iconSide, iconSide)));
+    QFont font = makeFont({Face::SansSerif, 8.25, true});
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(bar.adjusted(iconSide + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Zibbet"));
+}
+
+struct Column {
+    const char* caption;
+    const char* picture;
+    int left;
+    core::Variant variant;
+};
+
+const std::array<Column, 3> kColumns{{
+    {"Label1", "Picture1", 120, core::Variant::Muro},
+    {"Label5", "Picture2", 2400, core::Variant::Quadrato},
+    {"Label2", "Picture3", 4680, core::Variant::Elica},
+}};
+
+} // namespace
+
+QPixmap FrmVarianti::gameWindowPicture(const core::Board& board, qreal devicePixelRatio)
+{
+    BoardView view;
+    view.showBoard(board);
+    QMenuBar menus;
+    for (const char* title : {"&Gioco", "&Livello", "&Aiuto"})
+        menus.addMenu(QString::fromLatin1(title));
+    menus.resize(view.width(), menus.sizeHint().height());
+    const int titleHeight = kWindowHeight - menus.height() - view.height();
+
+    const qreal scale = 2.0;  // drawn large, then shrunk smoothly
+    QPixmap window(QSize(view.width(), kWindowHeight) * scale);
+    window.setDevicePixelRatio(scale);
+    window.fill(colours::kGameBackground);
+    QPainter painter(&window);
+    paintTitleBar(painter, QRect(0, 0, view.width(), titleHeight));
+    menus.render(&painter, QPoint(0, titleHeight));
+    view.render(&painter, QPoint(0, titleHeight + menus.height()));
+    painter.end();
+
+    QPixmap picture = window.scaled(kPictureSize * devicePixelRatio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
+}
+
+FrmVarianti::FrmVarianti(Windows& windows)
+    : HelpScreen(windows, QStringLiteral("frmvarianti"), QStringLiteral("Le varianti"))
+{
+    setBackground(colours::kDialogBackground);
+    addBackButton(6240, 4440);
+    makeLabel(this, "Label3", QStringLiteral("Le varianti del gioco"), QRect(120, 120, 2295, 375),
+              {colours::kRed, {Face::Comic, 12, false, true}});
+    makeLabel(this, "Label4",
+              QStringLiteral("Un'interessante variante del gioco originale è partire dal settimo livello - Il "
+                             "solitario, per poi mangiare le pedine in modo che rimangano i seguenti schemi."),
+              QRect(360, 600, 6495, 615), {colours::kBlack, {Face::Comic, 9}});
+    for (const Column& column : kColumns) {
+        const core::Pattern& pattern = core::patternOf(column.variant);
+        makeLabel(this, column.caption, toQString(pattern.name), QRect(column.left, 1440, 2175, 375),
+                  {colours::kBlue, {Face::Comic, 12}, Qt::AlignHCenter});
+        QLabel* picture = makeLabel(this, column.picture, QString(), QRect(column.left, 1920, 2175, 2415),
+                                    {colours::kBlack, {}, Qt::AlignLeft, colours::kDialogBackground});
+        picture->setPixmap(gameWindowPicture(core::patternBoard(column.variant), devicePixelRatioF()));
+    }
+    finishLoad(twipsSize(6975, 5175));
+}
+
+} // namespace ui

@@ -1,0 +1,22 @@
+#include "shape.h"
+
+#include <QPainter>
+
+namespace ui {
+
+Disc::Disc(QWidget* parent, const QString& objectName, QColor colour) : QWidget(parent), m_colour(colour)
+{
+    setObjectName(objectName);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Disc::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_colour);
+    painter.drawEllipse(QRectF(rect()));
+}
+
+} // namespace ui
