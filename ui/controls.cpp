@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "facebutton.h"
 #include "palette.h"
 #include "twips.h"
 
@@ -52,7 +53,7 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsArea, const ButtonStyle& style)
 {
-    auto* button = new QPushButton(style.caption, parent);
+    auto* button = new FaceButton(style.caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(twipsRect(twipsArea.x(), twipsArea.y(), twipsArea.width(), twipsArea.height()));
     button->setFont(makeFont(style.font));

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Screenshots of all seven windows under Xvfb, at scale 1 and 2, into docs/.
+# Drives the real program with xdotool, the way a player would.
+#   bash scripts/screenshots.sh [build/release/app/zibbet]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+game=${1:-build/release/app/zibbet}
+[ -x "$game" ] || { echo "build the game first: cmake --preset release && cmake --build --preset release"; exit 1; }
+
+SUDO=; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+for tool in xdotool openbox import:imagemagick xvfb-run:xvfb; do
+  command -v "${tool%%:*}" >/dev/null || $SUDO apt-get install -y -qq --no-install-recommends "${tool##*:}" >/dev/null
+done
+mkdir -p docs
+
+if [ -z "${INSIDE_XVFB:-}" ]; then
+  INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$game"
+fi
+
+openbox >/dev/null 2>&1 &
+sleep 0.5
+
+shoot() { # window-id name
+  sleep 0.4
+  import -frame -window "$1" "docs/$2.png"
+  echo "docs/$2.png"
+}
+active() { xdotool getactivewindow; }
+pause() { sleep 0.5; }
+
+for scale in 1 2; do
+  suffix=$([ "$scale" = 1 ] && echo "" || echo "@2x")
+  QT_SCALE_FACTOR=$scale "$game" 2>/dev/null &
+  pid=$!
+  sleep 1.5
+  shoot "$(active)" "frminizio$suffix"
+  xdotool key Return; pause
+  gioco=$(active)
+
+  # Cell n of the board is at client (40 col + 12, 40 row + 12) below the
+  # menu bar, in logical pixels.
+  eval "$(xdotool getwindowgeometry --shell "$gioco")"
+  menu=$(( HEIGHT / scale - 346 ))
+  click() { # row col
+    xdotool mousemove --window "$gioco" $(( (40 * $2 + 12) * scale )) $(( (menu + 40 * $1 + 12) * scale )) click 1
+    sleep 0.15
+  }
+  click 3 4; click 3 6          # 10 over 11 to 12
+  click 5 4                     # select 24
+  shoot "$gioco" "frmgioco$suffix"
+
+  for key in F3:frmstoria F4:frmistruzioni F5:frmvarianti F6:frminfo; do
+    xdotool windowactivate --sync "$gioco" key "${key%%:*}"; pause
+    shoot "$(active)" "${key##*:}$suffix"
+    xdotool key space; pause   # the focused back button
+  done
+
+  # Solve level 1: 24 over 17 to 10, 9 over 10 to 11, 12 over 11 to 10, 5 over 10 to 17.
+  xdotool windowactivate --sync "$gioco"
+  click 3 4; click 3 3; click 3 5; click 3 6; click 3 4; click 2 4; click 4 4   # 24 is still selected
+  pause
+  shoot "$(active)" "frmscelta$suffix"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+done
