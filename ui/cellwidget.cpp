@@ -57,23 +57,16 @@ void CellWidget::setState(core::CellState state)
     update();
 }
 
-void CellWidget::paintCell(QPainter& painter, QRect rect, core::CellState state, qreal devicePixelRatio)
-{
-    painter.fillRect(rect, colours::kCell);
-    paintSunkenFrame(painter, rect);
-    if (const char* ball = ballOf(state)) {
-        const QRect inner = rect.adjusted(kFrame, kFrame, -kFrame, -kFrame);
-        painter.save();
-        painter.setClipRect(inner);
-        painter.drawPixmap(inner.topLeft(), svgPixmap(QString::fromLatin1(ball), kBallSize, devicePixelRatio));
-        painter.restore();
-    }
-}
-
 void CellWidget::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintCell(painter, rect(), m_state, devicePixelRatioF());
+    painter.fillRect(rect(), colours::kCell);
+    paintSunkenFrame(painter, rect());
+    if (const char* ball = ballOf(m_state)) {
+        const QRect inner = rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
+        painter.setClipRect(inner);
+        painter.drawPixmap(inner.topLeft(), svgPixmap(QString::fromLatin1(ball), kBallSize, devicePixelRatioF()));
+    }
 }
 
 // A click is a press and a release of the left button on the same cell.

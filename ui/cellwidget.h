@@ -18,10 +18,6 @@ public:
     // Repaints only when the state really changes.
     void setState(core::CellState state);
 
-    // The whole look of a cell, shared with the pictures of the board that
-    // the variants screen shows.
-    static void paintCell(QPainter& painter, QRect rect, core::CellState state, qreal devicePixelRatio);
-
 Q_SIGNALS:
     void clicked(core::CellIndex index);
 

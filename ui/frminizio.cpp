@@ -34,7 +34,6 @@ FrmInizio::FrmInizio(Windows& windows)
                                      {{}, QString::fromLatin1(art::kArrow), QStringLiteral("Comincia"), {}});
     frame->lower();
     setDefaultButton(cmdvai);
-    setTabOrder(cmdvai, cmdvai);
     cmdvai->setFocus();
     connect(cmdvai, &QPushButton::clicked, this, &FrmInizio::cmdvai_Click);
 

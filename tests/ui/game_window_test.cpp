@@ -130,7 +130,7 @@ TEST_F(WindowsTest, MenusHaveTheirCaptionsShortcutsAndOrder)
         EXPECT_EQ(menu->title(), expected[m].first);
         const QList<QAction*> entries = menu->actions();
         ASSERT_EQ(entries.size(), int(expected[m].second.size())) << expected[m].first;
-        for (std::size_t e = 0; e < entries.size(); ++e) {
+        for (std::size_t e = 0; e < expected[m].second.size(); ++e) {
             const Row& row = expected[m].second[e];
             EXPECT_EQ(entries[int(e)]->objectName(), row.name);
             EXPECT_EQ(entries[int(e)]->text(), row.caption) << row.name;
