@@ -214,7 +214,7 @@ TEST_P(DialogExitTest, EndsTheProgramAtOnceWithEveryWindow)
 }
 
 INSTANTIATE_TEST_SUITE_P(EscapeAndEsci, DialogExitTest, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "Escape" : "Esci"; });
+                         [](const auto& p) { return p.param ? "Escape" : "Esci"; });
 
 TEST_F(WindowsTest, EsciInTheGameMenuEndsTheProgramAtOnce)
 {

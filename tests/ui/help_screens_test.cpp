@@ -106,7 +106,7 @@ TEST_P(HelpScreenTest, BackButtonBringsAFreshLevelOneWhenTheGameWasClosed)
 }
 
 INSTANTIATE_TEST_SUITE_P(Aiuto, HelpScreenTest, ::testing::ValuesIn(kScreens),
-                         [](const auto& info) { return std::string(info.param.menuEntry); });
+                         [](const auto& p) { return std::string(p.param.menuEntry); });
 
 TEST_F(WindowsTest, HelpScreensShowTheirTexts)
 {
