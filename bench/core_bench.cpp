@@ -1,2 +1,95 @@
+// Timings of the game's rules, for the record: a click must never be the
+// slow part of a repaint.
+
+#include "game.h"
+#include "jumps.h"
+#include "levels.h"
+#include "variants.h"
+
 #include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace core;
+
+Game levelSeven()
+{
+    Game game;
+    game.Form_Load();
+    game.startLevel(kLastLevel);
+    return game;
+}
+
+// A click that only moves the selection between two pegs (the variant
+// check still runs, this being level 7).
+void selectClick(benchmark::State& state)
+{
+    Game game = levelSeven();
+    const CellIndex pegs[] = {5, 29};
+    std::size_t n = 0;
+    for (auto _ : state) {
+        n ^= 1;
+        benchmark::DoNotOptimize(game.pct_Click(pegs[n]));
+    }
+}
+BENCHMARK(selectClick);
+
+// The first jump of level 7 with its three checks: variant, no more moves,
+// single peg. Each round copies the game with 5 selected (a few dozen bytes).
+void jumpClick(benchmark::State& state)
+{
+    Game selected = levelSeven();
+    selected.pct_Click(5);
+    for (auto _ : state) {
+        Game game = selected;
+        benchmark::DoNotOptimize(game.pct_Click(17));
+        benchmark::DoNotOptimize(game.board());
+    }
+}
+BENCHMARK(jumpClick);
+
+// The variant check alone, on a board that is a pattern and one that is not.
+void variantCheck(benchmark::State& state)
+{
+    const Board boards[] = {patternBoard(Variant::Muro), startBoard(kLastLevel)};
+    for (auto _ : state)
+        for (const Board& board : boards)
+            benchmark::DoNotOptimize(completedVariant(board));
+}
+BENCHMARK(variantCheck);
+
+// A whole game of level 7, jumping at random until the board locks; the
+// choice of jumps is timed too.
+void randomGame(benchmark::State& state)
+{
+    std::mt19937 random(7);
+    std::vector<std::pair<CellIndex, CellIndex>> possible;
+    std::int64_t jumps = 0;
+    for (auto _ : state) {
+        Game game = levelSeven();
+        while (!game.isGameOver()) {
+            possible.clear();
+            for (CellIndex from = 1; from <= kCellCount; ++from) {
+                const Jumps& j = buchi(from);
+                for (std::size_t n = 0; n < j.arrivi.size(); ++n)
+                    if (j.arrivi[n] != kNoCell && game.board().holdsPeg(from) && game.board().holdsPeg(j.saltati[n])
+                        && !game.board().holdsPeg(j.arrivi[n]))
+                        possible.emplace_back(from, j.arrivi[n]);
+            }
+            const auto& [from, to] = possible[random() % possible.size()];
+            game.pct_Click(from);
+            benchmark::DoNotOptimize(game.pct_Click(to));
+            ++jumps;
+        }
+    }
+    state.counters["jumps per game"] =
+        benchmark::Counter(static_cast<double>(jumps) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(randomGame);
+
+} // namespace
+
 BENCHMARK_MAIN();

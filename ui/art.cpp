@@ -1,7 +1,10 @@
 #include "art.h"
 
+#include <QCoreApplication>
+#include <QHash>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QPointer>
 #include <QSvgRenderer>
 
 namespace ui {
@@ -42,10 +45,35 @@ QPixmap svgPixmap(const QString& path, QSize logicalSize, qreal devicePixelRatio
     return pixmap;
 }
 
+namespace {
+
+// Icons live as long as the application. A QIcon made from an SVG parses the
+// file at once, and its engine keeps the sizes it has rendered for itself
+// only: an icon made afresh for each window would be parsed again, and on
+// X11 rendered again at four sizes for the title bar each time a window
+// opens. Shared, each size is rendered once in the program's life.
+class IconCache : public QObject {
+public:
+    using QObject::QObject;
+    QHash<QString, QIcon> icons;
+};
+
+} // namespace
+
+QIcon svgIcon(const QString& path)
+{
+    static QPointer<IconCache> cache;
+    if (!cache)
+        cache = new IconCache(QCoreApplication::instance());
+    auto it = cache->icons.constFind(path);
+    if (it == cache->icons.constEnd())
+        it = cache->icons.insert(path, QIcon(path));
+    return *it;
+}
+
 QIcon appIcon()
 {
-    // Cheap: the SVG icon engine renders each size only when it is asked for.
-    return QIcon(QString::fromLatin1(art::kIcon));
+    return svgIcon(QString::fromLatin1(art::kIcon));
 }
 
 } // namespace ui

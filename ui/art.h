@@ -24,6 +24,10 @@ inline constexpr const char* kStrip = ":/assets/strip.svg";
 // size with its aspect ratio kept and centred.
 QPixmap svgPixmap(const QString& path, QSize logicalSize, qreal devicePixelRatio);
 
+// An SVG icon, made once and shared while the application runs (needs
+// the application object).
+QIcon svgIcon(const QString& path);
+
 // The window icon, the same on every window.
 QIcon appIcon();
 

@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "art.h"
 #include "facebutton.h"
 #include "palette.h"
 #include "twips.h"
@@ -65,7 +66,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsArea, cons
     palette.setColor(QPalette::ButtonText, colours::kBlack);
     button->setPalette(palette);
     if (!style.iconPath.isEmpty()) {
-        button->setIcon(QIcon(style.iconPath));
+        button->setIcon(svgIcon(style.iconPath));
         button->setIconSize(QSize(32, 32));
     }
     button->setToolTip(style.toolTip);

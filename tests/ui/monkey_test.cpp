@@ -1,19 +1,23 @@
 // A monkey at the real windows: thousands of random steps drawn from all a
 // player can do short of leaving, each followed by a check that every
 // window is there at most once and that the game window shows exactly the
-// game's state. And the idle program: no timer ticks, no repaints.
+// game's state. Then the idle program: no timer ticks, no repaints, an
+// event loop asleep; and the one window icon the windows share.
 //
 // The steps come from a seeded generator; set ZIBBET_MONKEY_SEED to replay
 // a run. A failure names its seed and step.
 
 #include "windows_fixture.h"
 
+#include "art.h"
 #include "boardview.h"
 #include "cellwidget.h"
 #include "frmgioco.h"
+#include "frminfo.h"
 #include "frminizio.h"
 #include "frmistruzioni.h"
 #include "frmscelta.h"
+#include "frmstoria.h"
 #include "jumps.h"
 #include "levels.h"
 #include "variants.h"
@@ -38,7 +42,7 @@
 namespace {
 
 constexpr std::uint64_t kBaseSeed = 20020917;
-constexpr int kRuns = 3;
+constexpr int kRuns = 5;
 constexpr int kStepsPerRun = 1000;
 
 std::uint64_t baseSeed()
@@ -107,6 +111,17 @@ int selectedCount(const core::Board& board)
     for (core::CellIndex i = 1; i <= core::kCellCount; ++i)
         count += board.stateOf(i) == core::CellState::Selected ? 1 : 0;
     return count;
+}
+
+// As in a board picture: 'o' Empty, 'X' Peg, '*' Selected.
+char symbol(core::CellState state)
+{
+    switch (state) {
+    case core::CellState::Empty: return 'o';
+    case core::CellState::Peg: return 'X';
+    case core::CellState::Selected: return '*';
+    }
+    return '?';
 }
 
 std::string picture(const core::Board& board)
@@ -203,15 +218,17 @@ void MonkeyTest::checkClick(const core::Game& before, core::CellIndex cell, cons
     if (removed == 1) {
         const core::UndoRecord& jump = after.undoRecord();
         EXPECT_EQ(jump.ultarrivo, cell) << "a jump lands on the clicked hole";
-        EXPECT_EQ(before.board().stateOf(jump.ultpartenza), core::CellState::Selected);
-        EXPECT_EQ(after.board().stateOf(jump.ultpartenza), core::CellState::Empty);
-        EXPECT_EQ(after.board().stateOf(jump.ultsaltato), core::CellState::Empty);
-        EXPECT_EQ(after.board().stateOf(cell), core::CellState::Peg);
+        EXPECT_EQ(symbol(before.board().stateOf(jump.ultpartenza)), '*');
+        EXPECT_EQ(symbol(after.board().stateOf(jump.ultpartenza)), 'o');
+        EXPECT_EQ(symbol(after.board().stateOf(jump.ultsaltato)), 'o');
+        EXPECT_EQ(symbol(after.board().stateOf(cell)), 'X');
         EXPECT_TRUE(after.canUndo());
-        for (core::CellIndex i = 1; i <= core::kCellCount; ++i)
+        for (core::CellIndex i = 1; i <= core::kCellCount; ++i) {
             if (i != jump.ultpartenza && i != jump.ultsaltato && i != jump.ultarrivo) {
-                EXPECT_EQ(after.board().stateOf(i), before.board().stateOf(i)) << "cell " << i << " untouched";
+                EXPECT_EQ(symbol(after.board().stateOf(i)), symbol(before.board().stateOf(i)))
+                    << "cell " << i << " untouched";
             }
+        }
     } else {
         for (core::CellIndex i = 1; i <= core::kCellCount; ++i)
             EXPECT_EQ(after.board().holdsPeg(i), before.board().holdsPeg(i)) << "no peg moves but by a jump";
@@ -567,7 +584,8 @@ void MonkeyTest::checkEverything()
 
     // The window shows the state...
     for (core::CellIndex i = 1; i <= core::kCellCount; ++i)
-        ASSERT_EQ(gioco->boardView()->cell(i)->state(), board.stateOf(i)) << "cell " << i << picture(board);
+        ASSERT_EQ(symbol(gioco->boardView()->cell(i)->state()), symbol(board.stateOf(i)))
+            << "cell " << i << picture(board);
     const auto shown = [&](const char* name) {
         const auto* w = gioco->findChild<QWidget*>(QString::fromLatin1(name));
         return w != nullptr && w->isVisible();
@@ -592,8 +610,8 @@ void MonkeyTest::checkEverything()
     }
     if (g.canUndo()) {
         const core::UndoRecord& r = g.undoRecord();
-        EXPECT_EQ(board.stateOf(r.ultpartenza), core::CellState::Empty);
-        EXPECT_EQ(board.stateOf(r.ultsaltato), core::CellState::Empty);
+        EXPECT_EQ(symbol(board.stateOf(r.ultpartenza)), 'o');
+        EXPECT_EQ(symbol(board.stateOf(r.ultsaltato)), 'o');
         EXPECT_TRUE(board.holdsPeg(r.ultarrivo)) << "the jump to take back is on the board";
     }
 }
@@ -651,8 +669,8 @@ protected:
 
 class IdleTest : public WindowsTest {
 protected:
-    // Runs the event loop for a while with nothing to do, from another
-    // thread's point of view: only that thread's quit may wake it.
+    // Runs the event loop for span with nothing to do. Another thread ends
+    // it, so that quit is the one wake-up to expect.
     void runIdle(std::chrono::milliseconds span)
     {
         QEventLoop loop;
@@ -685,9 +703,12 @@ TEST_F(IdleTest, OpenWindowsWaitingForThePlayerNeitherTickNorRepaint)
     Ticks ticks;
     qApp->installEventFilter(&ticks);
     int wakes = 0;
-    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, qApp,
-                     [&wakes] { ++wakes; });
-    runIdle(std::chrono::milliseconds(400));
+    {
+        QObject counting;
+        QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, &counting,
+                         [&wakes] { ++wakes; });
+        runIdle(std::chrono::milliseconds(400));
+    }
     const int idleTimers = ticks.timers;
     const int idlePaints = ticks.paints;
     const int idleWakes = wakes;
@@ -701,4 +722,22 @@ TEST_F(IdleTest, OpenWindowsWaitingForThePlayerNeitherTickNorRepaint)
     EXPECT_EQ(idlePaints, 0) << "repaints while idle";
     EXPECT_LE(idleWakes, 3) << "the event loop woke up while idle";
     EXPECT_GT(ticks.paints, idlePaints) << "a requested repaint is counted";
+}
+
+class WindowIconTest : public IdleTest {};
+
+TEST_F(WindowIconTest, EveryWindowSharesTheOneApplicationIcon)
+{
+    ui::FrmGioco* gioco = openGame();
+    ASSERT_NE(gioco, nullptr);
+    ui::Windows::present(windows->frmstoria());
+    ui::Windows::present(windows->frminfo());
+    drain();
+    for (QWidget* w : {static_cast<QWidget*>(gioco), windows->loaded(ui::WindowId::Storia),
+                       windows->loaded(ui::WindowId::Info)}) {
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(w->windowIcon().isNull()) << w->objectName().toStdString();
+        EXPECT_EQ(w->windowIcon().cacheKey(), ui::appIcon().cacheKey())
+            << w->objectName().toStdString() << " has an icon of its own";
+    }
 }
