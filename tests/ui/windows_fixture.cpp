@@ -33,10 +33,14 @@ const std::vector<Move>& solutionOf(core::LevelNumber level)
     return kSolutions.at(level);
 }
 
+// Also callable inside a test to start over with a fresh program.
 void WindowsTest::SetUp()
 {
+    if (windows)
+        TearDown();
+    endedCount = 0;
     windows = std::make_unique<ui::Windows>();
-    QObject::connect(windows.get(), &ui::Windows::ended, [this] { ++endedCount; });
+    QObject::connect(windows.get(), &ui::Windows::ended, windows.get(), [this] { ++endedCount; });
 }
 
 void WindowsTest::TearDown()
