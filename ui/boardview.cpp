@@ -57,10 +57,7 @@ void setNoticeVisible(QWidget* disc, QWidget* label, bool visible)
 BoardView::BoardView(QWidget* parent) : QWidget(parent)
 {
     setFixedSize(clientSize());
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kGameBackground);
-    setPalette(pal);
+    setBackgroundColour(this, colours::kGameBackground);
 
     createCells();
     createNotices();

@@ -32,6 +32,14 @@ QStyle* classicButtonStyle()
 
 } // namespace
 
+void setBackgroundColour(QWidget* w, QColor colour)
+{
+    w->setAutoFillBackground(true);
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Window, colour);
+    w->setPalette(palette);
+}
+
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twipsArea, const LabelStyle& style)
 {
     auto* label = new QLabel(text, parent);
@@ -42,11 +50,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     label->setWordWrap(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, style.colour);
-    if (style.background.isValid()) {
-        palette.setColor(QPalette::Window, style.background);
-        label->setAutoFillBackground(true);
-    }
     label->setPalette(palette);
+    if (style.background.isValid())
+        setBackgroundColour(label, style.background);
     if (style.singleLineBorder)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
     return label;

@@ -19,6 +19,9 @@ inline QString toQString(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Fills w's background with colour.
+void setBackgroundColour(QWidget* w, QColor colour);
+
 // A label as the windows are designed: text, place in twips, font and
 // colour; left-aligned and wrapping unless said otherwise, on a
 // transparent background unless a background colour is given.

@@ -16,10 +16,7 @@ namespace ui {
 FrmInizio::FrmInizio(Windows& windows)
     : Form(QStringLiteral("frminizio"), QStringLiteral("Zibbet"), Frame::Single), m_windows(windows)
 {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kGameBackground);
-    setPalette(pal);
+    setBackgroundColour(this, colours::kGameBackground);
 
     // Label1 frames the title with a margin of 240 twips; it lies behind.
     auto* frame = makeLabel(this, "Label1", QString(), QRect(480, 240, 4215, 1695),

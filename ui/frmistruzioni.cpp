@@ -37,7 +37,7 @@ const Paragraph kParagraphs[] = {
 FrmIstruzioni::FrmIstruzioni(Windows& windows)
     : HelpScreen(windows, QStringLiteral("frmistruzioni"), QStringLiteral("Istruzioni"))
 {
-    setBackground(colours::kDialogBackground);
+    setBackgroundColour(this, colours::kDialogBackground);
     addBackButton(4440, 4800);
     makeLabel(this, "Label3", QStringLiteral("Come si gioca"), QRect(120, 120, 1575, 375),
               {colours::kRed, {Face::Comic, 12, false, true}});

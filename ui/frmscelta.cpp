@@ -14,10 +14,7 @@ namespace ui {
 FrmScelta::FrmScelta(Windows& windows)
     : Form(QStringLiteral("frmscelta"), QStringLiteral("Complimenti!"), Frame::Dialog), m_windows(windows)
 {
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colours::kDialogBackground);
-    setPalette(pal);
+    setBackgroundColour(this, colours::kDialogBackground);
 
     const FontStyle buttonFont{Face::Comic, 9};
     makeLabel(this, "lblmess", QStringLiteral("Hai superato il livello!"), QRect(480, 240, 4215, 495),

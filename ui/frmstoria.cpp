@@ -21,7 +21,7 @@ const char* const kHistory =
 
 FrmStoria::FrmStoria(Windows& windows) : HelpScreen(windows, QStringLiteral("frmstoria"), QStringLiteral("La storia"))
 {
-    setBackground(colours::kDialogBackground);
+    setBackgroundColour(this, colours::kDialogBackground);
     QPushButton* back = addBackButton(4440, 2640);
     makeLabel(this, "Label1", QStringLiteral("La storia del gioco"), QRect(120, 240, 2175, 375),
               {colours::kBlue, {Face::Comic, 12, false, true}});

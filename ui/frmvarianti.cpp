@@ -79,7 +79,7 @@ QPixmap FrmVarianti::gameWindowPicture(const core::Board& board, qreal devicePix
 FrmVarianti::FrmVarianti(Windows& windows)
     : HelpScreen(windows, QStringLiteral("frmvarianti"), QStringLiteral("Le varianti"))
 {
-    setBackground(colours::kDialogBackground);
+    setBackgroundColour(this, colours::kDialogBackground);
     addBackButton(6240, 4440);
     makeLabel(this, "Label3", QStringLiteral("Le varianti del gioco"), QRect(120, 120, 2295, 375),
               {colours::kRed, {Face::Comic, 12, false, true}});

@@ -29,12 +29,5 @@ QPushButton* HelpScreen::addBackButton(int left, int top)
     return button;
 }
 
-void HelpScreen::setBackground(QColor colour)
-{
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, colour);
-    setPalette(pal);
-}
 
 } // namespace ui

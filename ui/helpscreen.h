@@ -22,7 +22,6 @@ protected:
     // The square "Indietro" button with the back arrow, first in the tab
     // order so it has the focus when the screen opens.
     QPushButton* addBackButton(int left, int top);
-    void setBackground(QColor colour);
 
 private:
     Windows& m_windows;
