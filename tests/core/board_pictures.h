@@ -1,6 +1,7 @@
 #pragma once
 
-// Helpers for tests that state boards as 7-line pictures (see pictureOf).
+// Boards stated as 7-line pictures (see pictureOf), and EXPECT_BOARD, which on
+// failure prints both boards side by side so the difference shows at a glance.
 
 #include "board.h"
 
@@ -10,32 +11,24 @@
 
 namespace core::testing {
 
-inline Board board(const std::string& picture)
+// Picture n (from 0) of a table that draws 7-wide pictures side by side.
+inline Board pictureIn(const char* const (&rows)[7], std::size_t n)
 {
+    std::string picture;
+    for (const std::string row : rows)
+        picture += row.substr(8 * n, 7) + "\n";
     return boardFromPicture(picture);
 }
 
-// EXPECT_PRED_FORMAT2(sameBoard, actual, expected): on failure prints both
-// boards side by side so the difference shows at a glance.
-inline ::testing::AssertionResult sameBoard(const char* actualExpr, const char* expectedExpr,
-                                            const Board& actual, const Board& expected)
+inline ::testing::AssertionResult sameBoard(const char* as, const char* es, const Board& actual, const Board& expected)
 {
-    if (actual == expected)
-        return ::testing::AssertionSuccess();
-    const std::string a = pictureOf(actual);
-    const std::string e = pictureOf(expected);
-    std::string text = std::string(actualExpr) + " differs from " + expectedExpr + "\n  actual          expected\n";
-    std::size_t ia = 0, ie = 0;
-    while (ia < a.size() && ie < e.size()) {
-        const std::size_t na = a.find('\n', ia), ne = e.find('\n', ie);
-        text += "  " + a.substr(ia, na - ia) + "   " + e.substr(ie, ne - ie) + "\n";
-        ia = na + 1;
-        ie = ne + 1;
-    }
-    return ::testing::AssertionFailure() << text;
+    const std::string a = pictureOf(actual), e = pictureOf(expected);
+    std::string text = std::string(as) + " differs from " + es + "\n  actual          expected\n";
+    for (std::size_t at = 0; at < a.size(); at += 14) // a row is 13 characters and a newline
+        text += "  " + a.substr(at, 13) + "   " + e.substr(at, 13) + "\n";
+    return actual == expected ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << text;
 }
 
 } // namespace core::testing
 
 #define EXPECT_BOARD(actual, expected) EXPECT_PRED_FORMAT2(::core::testing::sameBoard, actual, expected)
-#define ASSERT_BOARD(actual, expected) ASSERT_PRED_FORMAT2(::core::testing::sameBoard, actual, expected)
