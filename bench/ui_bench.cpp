@@ -189,14 +189,24 @@ void printSize(const char* name, QWidget* w)
     std::printf("size.%s %dx%d\n", name, w->width(), w->height());
 }
 
+// What both kinds of session start with: the application object, timed
+// from its creation, and the watch on its paints.
+struct WatchedApp {
+    WatchedApp(int& argc, char* argv[], Nanos mainEntered)
+        : appStart((report("stamp.main", mainEntered), now())), app(argc, argv)
+    {
+        watch = &paints;
+        app.installEventFilter(&paints);
+    }
+    Nanos appStart;
+    QApplication app;
+    PaintWatch paints;
+};
+
 int gameSession(int argc, char* argv[], Nanos mainEntered, bool startOnly)
 {
-    report("stamp.main", mainEntered);
-    const Nanos appStart = now();
-    QApplication app(argc, argv);
-    PaintWatch paints;
-    watch = &paints;
-    app.installEventFilter(&paints);
+    WatchedApp session(argc, argv, mainEntered);
+    const Nanos appStart = session.appStart;
 
     // (a) the program's own start: the registry, then the start screen.
     auto windows = std::make_unique<ui::Windows>();
@@ -311,12 +321,8 @@ QSize sizeArg(const std::map<std::string, QSize>& sizes, const std::string& name
 
 int bareSession(int argc, char* argv[], Nanos mainEntered, const std::map<std::string, QSize>& sizes)
 {
-    report("stamp.main", mainEntered);
-    const Nanos appStart = now();
-    QApplication app(argc, argv);
-    PaintWatch paints;
-    watch = &paints;
-    app.installEventFilter(&paints);
+    WatchedApp session(argc, argv, mainEntered);
+    const Nanos appStart = session.appStart;
 
     QWidget* start = bareWindow(QStringLiteral("start"), sizeArg(sizes, "start"));
     QPointer<QWidget> game;
