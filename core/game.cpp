@@ -1,6 +1,5 @@
 #include "game.h"
 
-#include "jumps.h"
 #include "levels.h"
 #include "variants.h"
 
@@ -8,10 +7,7 @@ namespace core {
 
 void Game::Form_Load()
 {
-    // The short way: the board of a new window is all Empty, so only the
-    // pegs of level 1 need setting.
-    for (CellIndex cell : levelInfo(kFirstLevel).exceptions)
-        m_board.setState(cell, CellState::Peg);
+    m_board = startBoard(kFirstLevel);
     m_txtliv = kFirstLevel;
     m_txte = false;
 }
@@ -34,7 +30,7 @@ ClickOutcome Game::pct_Click(CellIndex index)
         runVariantCheck();
     // Only a landing peg or a dropped selection can leave the board without
     // jumps; a selection or a failed attempt changes no peg.
-    if (m_board.stateOf(index) == CellState::Peg && !anyJumpLeft()) {
+    if (m_board.stateOf(index) == CellState::Peg && legalJumps(m_board).empty()) {
         m_overNotice = true;
         m_txte = true;
     }
@@ -58,23 +54,21 @@ void Game::tryJump(CellIndex arrivo)
     const CellIndex partenza = m_board.selectedCell();
     if (partenza == kNoCell)
         return;
-    const Jumps& jumps = buchi(partenza);
-    for (std::size_t n = 0; n < jumps.arrivi.size(); ++n) {
-        const CellIndex saltato = jumps.saltati[n];
-        if (jumps.arrivi[n] != arrivo || saltato == kNoCell || !m_board.holdsPeg(saltato))
+    for (const Jump& jump : legalJumps(m_board)) {
+        if (jump.from != partenza || jump.to != arrivo)
             continue;
         m_undoEnabled = true;
-        m_board.setState(arrivo, CellState::Peg);
-        m_board.setState(partenza, CellState::Empty);
-        m_board.setState(saltato, CellState::Empty);
-        annulla(partenza, saltato, arrivo);
+        m_board.setState(jump.to, CellState::Peg);
+        m_board.setState(jump.from, CellState::Empty);
+        m_board.setState(jump.over, CellState::Empty);
+        annulla(jump);
         return;
     }
 }
 
-void Game::annulla(CellIndex partenza, CellIndex saltato, CellIndex arrivo)
+void Game::annulla(const Jump& jump)
 {
-    m_undo = {partenza, saltato, arrivo};
+    m_undo = {jump.from, jump.over, jump.to};
 }
 
 void Game::mnuannulla_Click()
@@ -98,23 +92,6 @@ void Game::runVariantCheck()
     m_variantNotice = completedVariant(m_board).has_value();
 }
 
-// Counts Selected pegs as origins too: "not Empty" is a peg.
-bool Game::anyJumpLeft() const
-{
-    for (CellIndex from = 1; from <= kCellCount; ++from) {
-        if (!m_board.holdsPeg(from))
-            continue;
-        const Jumps& jumps = buchi(from);
-        for (std::size_t k = 0; k < jumps.arrivi.size(); ++k) {
-            const CellIndex over = jumps.saltati[k];
-            if (over != kNoCell && m_board.holdsPeg(over)
-                && m_board.stateOf(jumps.arrivi[k]) == CellState::Empty)
-                return true;
-        }
-    }
-    return false;
-}
-
 // The first steps of every level start: nothing to undo, the board unlocked,
 // the no-more-moves notice gone. The variant notice is left alone: only a
 // variant check on level 7 hides it.
@@ -125,21 +102,12 @@ void Game::resetPlay()
     m_overNotice = false;
 }
 
-void Game::layOut(LevelNumber level)
-{
-    const Level& info = levelInfo(level);
-    for (CellIndex i = 1; i <= kCellCount; ++i)
-        m_board.setState(i, info.base);
-    for (CellIndex cell : info.exceptions)
-        m_board.setState(cell, info.exceptionState());
-}
-
 void Game::startLevel(LevelNumber level)
 {
     if (!isLevel(level))
         return;
     resetPlay();
-    layOut(level);
+    m_board = startBoard(level);
     m_txtliv = level;
 }
 
@@ -163,7 +131,7 @@ void Game::cmdstesso_Click(LevelNumber livello)
     resetPlay();
     if (!isLevel(livello))
         return;
-    layOut(livello);
+    m_board = startBoard(livello);
     m_txtliv = livello;
 }
 
@@ -174,7 +142,7 @@ void Game::cmdsuccessivo_Click(LevelNumber livello)
     // solved position stays, unlocked.
     if (!isLevel(livello) || livello == kLastLevel)
         return;
-    layOut(livello + 1);
+    m_board = startBoard(livello + 1);
     m_txtliv = livello + 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include "board.h"
 #include "cell.h"
+#include "jumps.h"
 
 #include <string_view>
 
@@ -34,8 +35,8 @@ public:
     // both notices hidden. Form_Load then lays out level 1.
     Game() = default;
 
-    // Loading the game window: puts the six pegs of level 1 on the (still
-    // empty) board. Relies on the state of a freshly created Game.
+    // Loading the game window: lays out level 1. Everything else already is
+    // as level 1 leaves it, the Game being fresh.
     void Form_Load();
 
     // A click on cell index (1..33): select, move or drop the selection, or
@@ -79,11 +80,9 @@ public:
 private:
     void selectPeg(CellIndex index);
     void tryJump(CellIndex arrivo);
-    void annulla(CellIndex partenza, CellIndex saltato, CellIndex arrivo);
+    void annulla(const Jump& jump);
     void runVariantCheck();
-    bool anyJumpLeft() const;
     void resetPlay();
-    void layOut(LevelNumber level);
 
     Board m_board;
     LevelNumber m_txtliv = kFirstLevel;

@@ -50,13 +50,21 @@ const Jumps& buchi(CellIndex partenza)
     return isCell(partenza) ? kTable[static_cast<std::size_t>(partenza)] : kTable[0];
 }
 
-int jumpTableSize()
+std::vector<Jump> legalJumps(const Board& board)
 {
-    int size = 0;
-    for (const Jumps& jumps : kTable)
-        for (CellIndex landing : jumps.arrivi)
-            size += landing != kNoCell ? 1 : 0;
-    return size;
+    std::vector<Jump> jumps;
+    for (CellIndex from = 1; from <= kCellCount; ++from) {
+        if (!board.holdsPeg(from))
+            continue;
+        const Jumps& table = buchi(from);
+        for (std::size_t n = 0; n < table.arrivi.size(); ++n) {
+            const CellIndex over = table.saltati[n];
+            const CellIndex to = table.arrivi[n];
+            if (over != kNoCell && board.holdsPeg(over) && !board.holdsPeg(to))
+                jumps.push_back({from, over, to});
+        }
+    }
+    return jumps;
 }
 
 } // namespace core

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "board.h"
 #include "cell.h"
 
 #include <array>
+#include <vector>
 
 namespace core {
 
@@ -19,7 +21,16 @@ struct Jumps {
 // business. Derived from the grid, never typed in.
 const Jumps& buchi(CellIndex partenza);
 
-// 76: the number of jumps the whole table holds.
-int jumpTableSize();
+// A jump the position allows now: pegs on from and over (either may be the
+// selected peg), a hole on to.
+struct Jump {
+    CellIndex from = kNoCell;
+    CellIndex over = kNoCell;
+    CellIndex to = kNoCell;
+    friend bool operator==(const Jump&, const Jump&) = default;
+};
+
+// Every jump the board allows, by origin 1..33, each origin's in table order.
+std::vector<Jump> legalJumps(const Board& board);
 
 } // namespace core
