@@ -1,5 +1,4 @@
-#include "frminizio.h"
-#include "windows.h"
+#include "program.h"
 
 #include <QApplication>
 
@@ -8,11 +7,11 @@ int main(int, char* argv[])
     // The game takes no arguments: Qt sees only the program's name.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    // The windows decide when the program ends: when the last one closes,
-    // or at once from an exit command.
+    // The program decides when it ends: when its last window closes, or at
+    // once from an exit command.
     QApplication::setQuitOnLastWindowClosed(false);
-    ui::Windows windows;
-    QObject::connect(&windows, &ui::Windows::ended, &app, &QApplication::quit, Qt::QueuedConnection);
-    ui::Windows::present(windows.frminizio());
+    ui::Program program;
+    QObject::connect(&program, &ui::Program::ended, &app, &QApplication::quit, Qt::QueuedConnection);
+    program.start();
     return QApplication::exec();
 }

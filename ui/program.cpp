@@ -1,13 +1,13 @@
-#include "windows.h"
+#include "program.h"
 
-#include "fonts.h"
-#include "frmgioco.h"
-#include "frminfo.h"
-#include "frminizio.h"
-#include "frmistruzioni.h"
-#include "frmscelta.h"
-#include "frmstoria.h"
-#include "frmvarianti.h"
+#include "controls/fonts.h"
+#include "forms/frmgioco.h"
+#include "forms/frminfo.h"
+#include "forms/frminizio.h"
+#include "forms/frmistruzioni.h"
+#include "forms/frmscelta.h"
+#include "forms/frmstoria.h"
+#include "forms/frmvarianti.h"
 
 namespace ui {
 
@@ -20,74 +20,140 @@ std::size_t slot(WindowId id)
 
 } // namespace
 
-Windows::Windows()
+Program::Program()
 {
     installFontSubstitutes();
 }
 
-Windows::~Windows()
+Program::~Program()
 {
-    for (QPointer<QWidget>& window : m_windows)
+    for (QPointer<Form>& window : m_windows)
         delete window.data();
 }
 
-template <typename Window>
-Window* Windows::load(WindowId id)
+template <typename Window, typename... Args>
+Window* Program::load(WindowId id, Args... args)
 {
-    QPointer<QWidget>& window = m_windows[slot(id)];
+    QPointer<Form>& window = m_windows[slot(id)];
     if (!window) {
-        auto* form = new Window(*this);
-        connect(form, &Form::unloading, this, [this, id] { forget(id); });
+        auto* form = new Window(args...);
+        connect(form, &Form::unloading, this, [this, id, form] { forget(id, form); });
+        wire(form);
         window = form;
     }
     return static_cast<Window*>(window.data());
 }
 
-FrmInizio* Windows::frminizio() { return load<FrmInizio>(WindowId::Inizio); }
-FrmGioco* Windows::frmgioco() { return load<FrmGioco>(WindowId::Gioco); }
-FrmScelta* Windows::frmscelta() { return load<FrmScelta>(WindowId::Scelta); }
-FrmStoria* Windows::frmstoria() { return load<FrmStoria>(WindowId::Storia); }
-FrmIstruzioni* Windows::frmistruzioni() { return load<FrmIstruzioni>(WindowId::Istruzioni); }
-FrmVarianti* Windows::frmvarianti() { return load<FrmVarianti>(WindowId::Varianti); }
-FrmInfo* Windows::frminfo() { return load<FrmInfo>(WindowId::Info); }
+void Program::start()
+{
+    load<FrmInizio>(WindowId::Inizio)->present();
+}
 
-QWidget* Windows::loaded(WindowId id) const
+// The game window is shown before the start screen goes, so the program
+// never runs without a window.
+void Program::wire(FrmInizio* inizio)
+{
+    connect(inizio, &FrmInizio::startRequested, this, [this, inizio] {
+        frmgioco()->present();
+        inizio->unload();
+    });
+}
+
+void Program::wire(FrmGioco* gioco)
+{
+    connect(gioco, &FrmGioco::singlePegLeft, this, &Program::openLevelCompleteDialog);
+    connect(gioco, &FrmGioco::helpRequested, this, &Program::openHelp);
+    connect(gioco, &FrmGioco::exitRequested, this, &Program::endProgram);
+}
+
+// The two level buttons work on the game window, loading a fresh one first
+// if it was closed meanwhile.
+void Program::wire(FrmScelta* scelta)
+{
+    connect(scelta, &FrmScelta::sameLevelChosen, this, [this, scelta](core::LevelNumber livello) {
+        frmgioco()->setUpSameLevel(livello);
+        backToGame(scelta);
+    });
+    connect(scelta, &FrmScelta::nextLevelChosen, this, [this, scelta](core::LevelNumber livello) {
+        frmgioco()->setUpNextLevel(livello);
+        backToGame(scelta);
+    });
+    connect(scelta, &FrmScelta::exitRequested, this, &Program::endProgram);
+}
+
+void Program::wire(HelpScreen* help)
+{
+    connect(help, &HelpScreen::backRequested, this, [this, help] { backToGame(help); });
+}
+
+FrmGioco* Program::frmgioco()
+{
+    return load<FrmGioco>(WindowId::Gioco);
+}
+
+// The dialog's load reads the level and hides the no-more-moves notice on
+// the game window before the dialog is built. A dialog already open is only
+// brought to the front: it keeps the level it read, and a notice this click
+// has shown stays.
+void Program::openLevelCompleteDialog()
+{
+    if (!loaded(WindowId::Scelta))
+        load<FrmScelta>(WindowId::Scelta, frmgioco()->levelCompleteDialogLoaded());
+    loaded(WindowId::Scelta)->present();
+}
+
+void Program::openHelp(Help screen)
+{
+    switch (screen) {
+    case Help::Storia: load<FrmStoria>(WindowId::Storia)->present(); break;
+    case Help::Istruzioni: load<FrmIstruzioni>(WindowId::Istruzioni)->present(); break;
+    case Help::Varianti: load<FrmVarianti>(WindowId::Varianti)->present(); break;
+    case Help::Info: load<FrmInfo>(WindowId::Info)->present(); break;
+    }
+}
+
+// Brings the game window to the front, then closes the window the player
+// came from.
+void Program::backToGame(Form* from)
+{
+    frmgioco()->present();
+    from->unload();
+}
+
+Form* Program::loaded(WindowId id) const
 {
     return m_windows[slot(id)].data();
 }
 
-int Windows::loadedCount() const
+int Program::loadedCount() const
 {
     int count = 0;
-    for (const QPointer<QWidget>& window : m_windows)
+    for (const QPointer<Form>& window : m_windows)
         count += window ? 1 : 0;
     return count;
 }
 
-void Windows::present(QWidget* window)
+// A closing window leaves its slot at once, before it is destroyed, so that
+// needing it again from the same handler loads a fresh one. Only its own
+// slot: a newer window of the same kind may be in it already.
+void Program::forget(WindowId id, const Form* window)
 {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-// A closing window leaves at once, before it is destroyed, so that asking
-// for it again from the same handler loads a fresh one.
-void Windows::forget(WindowId id)
-{
-    m_windows[slot(id)] = nullptr;
+    QPointer<Form>& held = m_windows[slot(id)];
+    if (held != window)
+        return;
+    held = nullptr;
     if (loadedCount() == 0 && !m_ended) {
         m_ended = true;
         Q_EMIT ended();
     }
 }
 
-void Windows::endProgram()
+void Program::endProgram()
 {
     if (m_ended)
         return;
     m_ended = true;
-    for (QPointer<QWidget>& window : m_windows) {
+    for (QPointer<Form>& window : m_windows) {
         if (!window)
             continue;
         window->disconnect(this);

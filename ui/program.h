@@ -1,52 +1,44 @@
 #pragma once
 
+#include "cell.h"
+
 #include <QObject>
 #include <QPointer>
-#include <QWidget>
 
 #include <array>
 
 namespace ui {
 
+class Form;
 class FrmGioco;
 class FrmInizio;
 class FrmScelta;
-class FrmStoria;
-class FrmIstruzioni;
-class FrmVarianti;
-class FrmInfo;
+class HelpScreen;
+enum class Help;
 
 enum class WindowId { Inizio, Gioco, Scelta, Storia, Istruzioni, Varianti, Info };
 
-// The program's seven windows, each at most once. A window is created and
-// loaded the first time it is asked for, and unloaded (destroyed) when it is
-// closed; asking again loads a fresh one. All are top-level windows without
-// an owner and none is modal.
+// The program's seven windows and every way from one to another. Each window
+// exists at most once: it is created and loaded the first time it is needed
+// and unloaded (destroyed) when it is closed; needing it again loads a fresh
+// one. All are top-level windows without an owner and none is modal. The
+// forms only say what the player asked for; this is the one place that
+// knows what that means for the other windows.
 //
 // The program runs while at least one window is loaded: ended() is emitted
 // when the last one goes, or at once by endProgram().
-class Windows : public QObject {
+class Program : public QObject {
     Q_OBJECT
 public:
-    Windows();
-    ~Windows() override;
+    Program();
+    ~Program() override;
 
-    // Each loads its window when it is not loaded, then returns it.
-    FrmInizio* frminizio();
-    FrmGioco* frmgioco();
-    FrmScelta* frmscelta();
-    FrmStoria* frmstoria();
-    FrmIstruzioni* frmistruzioni();
-    FrmVarianti* frmvarianti();
-    FrmInfo* frminfo();
+    // Shows the start screen, alone.
+    void start();
 
     // The window if it is loaded, otherwise nullptr; never loads.
-    QWidget* loaded(WindowId id) const;
+    Form* loaded(WindowId id) const;
     int loadedCount() const;
-
-    // Shows a window modeless, or only brings it to the front when it is
-    // already shown.
-    static void present(QWidget* window);
 
     // Ends the program at once: every window disappears together and no
     // handler of any window runs afterwards.
@@ -57,11 +49,23 @@ Q_SIGNALS:
     void ended();
 
 private:
-    template <typename Window>
-    Window* load(WindowId id);
-    void forget(WindowId id);
+    // The window of id, loaded first (and wired) when it is not loaded.
+    template <typename Window, typename... Args>
+    Window* load(WindowId id, Args... args);
+    void forget(WindowId id, const Form* window);
 
-    std::array<QPointer<QWidget>, 7> m_windows;
+    // What each window's requests lead to, connected once when it loads.
+    void wire(FrmInizio* inizio);
+    void wire(FrmGioco* gioco);
+    void wire(FrmScelta* scelta);
+    void wire(HelpScreen* help);
+
+    FrmGioco* frmgioco();
+    void openLevelCompleteDialog();
+    void openHelp(Help screen);
+    void backToGame(Form* from);
+
+    std::array<QPointer<Form>, 7> m_windows;
     bool m_ended = false;
 };
 

@@ -1,14 +1,14 @@
 #include "boardview.h"
 
-#include "art.h"
+#include "controls/art.h"
 #include "cellwidget.h"
-#include "controls.h"
-#include "fonts.h"
+#include "controls/builders.h"
+#include "controls/fonts.h"
 #include "geometry.h"
-#include "palette.h"
-#include "picturebox.h"
-#include "shape.h"
-#include "twips.h"
+#include "controls/palette.h"
+#include "controls/picturebox.h"
+#include "controls/disc.h"
+#include "controls/twips.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "cellwidget.h"
 
-#include "art.h"
-#include "palette.h"
+#include "controls/art.h"
+#include "controls/palette.h"
 
 #include <QMouseEvent>
 #include <QPainter>

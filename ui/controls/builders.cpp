@@ -1,4 +1,4 @@
-#include "controls.h"
+#include "builders.h"
 
 #include "art.h"
 #include "facebutton.h"

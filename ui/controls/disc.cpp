@@ -1,4 +1,4 @@
-#include "shape.h"
+#include "disc.h"
 
 #include <QPainter>
 

@@ -8,6 +8,8 @@
 #include <QLayout>
 #include <QPushButton>
 
+#include <utility>
+
 namespace ui {
 
 namespace {
@@ -57,10 +59,20 @@ void Form::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
+void Form::present()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+// The window system may deliver a second close request before the window is
+// destroyed (two clicks on the close box while the program is busy); the
+// window has already unloaded and must not announce it again.
 void Form::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    if (!event->isAccepted())
+    if (std::exchange(m_unloading, true))
         return;
     Q_EMIT unloading();
     deleteLater();

@@ -17,7 +17,7 @@ enum class Frame {
 // icon, centring when loaded, and the classic keyboard rules of a form:
 // Enter presses the focused button (or else the default button), Escape
 // presses the cancel button. Closing a form unloads it: it announces that
-// and destroys itself once control returns to the event loop.
+// once and destroys itself once control returns to the event loop.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +26,9 @@ public:
     void setDefaultButton(QPushButton* button) { m_defaultButton = button; }
     void setCancelButton(QPushButton* button) { m_cancelButton = button; }
 
+    // Shows the window modeless, or only brings it to the front when it is
+    // already shown.
+    void present();
     // Closes and unloads the window.
     void unload() { close(); }
 
@@ -42,6 +45,7 @@ protected:
 private:
     QPushButton* m_defaultButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    bool m_unloading = false;
 };
 
 } // namespace ui

@@ -1,14 +1,8 @@
 #include "frmgioco.h"
 
-#include "boardview.h"
-#include "controls.h"
-#include "frminfo.h"
-#include "frmistruzioni.h"
-#include "frmscelta.h"
-#include "frmstoria.h"
-#include "frmvarianti.h"
+#include "board/boardview.h"
+#include "controls/builders.h"
 #include "levels.h"
-#include "windows.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -16,8 +10,7 @@
 
 namespace ui {
 
-FrmGioco::FrmGioco(Windows& windows)
-    : Form(QStringLiteral("frmgioco"), QStringLiteral("Zibbet"), Frame::Single), m_windows(windows)
+FrmGioco::FrmGioco() : Form(QStringLiteral("frmgioco"), QStringLiteral("Zibbet"), Frame::Single)
 {
     m_board = new BoardView(this);
     m_menuBar = new QMenuBar(this);
@@ -52,8 +45,8 @@ void FrmGioco::createMenus()
     m_mnuannulla = addEntry(gioco, "mnuannulla", QStringLiteral("&Annulla"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     connect(m_mnuannulla, &QAction::triggered, this, &FrmGioco::mnuannulla_Click);
     gioco->addSeparator()->setObjectName(QStringLiteral("mnusepara"));
-    connect(addEntry(gioco, "mnuesci", QStringLiteral("&Esci"), Qt::Key_Delete), &QAction::triggered, &m_windows,
-            &Windows::endProgram);
+    connect(addEntry(gioco, "mnuesci", QStringLiteral("&Esci"), Qt::Key_Delete), &QAction::triggered, this,
+            &FrmGioco::exitRequested);
 
     QMenu* livello = m_menuBar->addMenu(QStringLiteral("&Livello"));
     livello->setObjectName(QStringLiteral("mnulivello"));
@@ -70,15 +63,15 @@ void FrmGioco::createMenus()
 
     QMenu* aiuto = m_menuBar->addMenu(QStringLiteral("&Aiuto"));
     aiuto->setObjectName(QStringLiteral("mnuaiuto"));
-    connect(addEntry(aiuto, "mnustoria", QStringLiteral("&Storia del gioco"), Qt::Key_F3), &QAction::triggered,
-            this, [this] { Windows::present(m_windows.frmstoria()); });
-    connect(addEntry(aiuto, "mnuistruzioni", QStringLiteral("&Istruzioni"), Qt::Key_F4), &QAction::triggered,
-            this, [this] { Windows::present(m_windows.frmistruzioni()); });
-    connect(addEntry(aiuto, "mnuvarianti", QStringLiteral("&Varianti"), Qt::Key_F5), &QAction::triggered, this,
-            [this] { Windows::present(m_windows.frmvarianti()); });
+    const auto addHelpEntry = [&](const char* name, const QString& caption, Qt::Key key, Help screen) {
+        connect(addEntry(aiuto, name, caption, key), &QAction::triggered, this,
+                [this, screen] { Q_EMIT helpRequested(screen); });
+    };
+    addHelpEntry("mnustoria", QStringLiteral("&Storia del gioco"), Qt::Key_F3, Help::Storia);
+    addHelpEntry("mnuistruzioni", QStringLiteral("&Istruzioni"), Qt::Key_F4, Help::Istruzioni);
+    addHelpEntry("mnuvarianti", QStringLiteral("&Varianti"), Qt::Key_F5, Help::Varianti);
     aiuto->addSeparator()->setObjectName(QStringLiteral("mnusepara2"));
-    connect(addEntry(aiuto, "mnuinfo", QStringLiteral("I&nformazioni"), Qt::Key_F6), &QAction::triggered, this,
-            [this] { Windows::present(m_windows.frminfo()); });
+    addHelpEntry("mnuinfo", QStringLiteral("I&nformazioni"), Qt::Key_F6, Help::Info);
 }
 
 void FrmGioco::pct_Click(core::CellIndex index)
@@ -87,11 +80,8 @@ void FrmGioco::pct_Click(core::CellIndex index)
     if (outcome == core::ClickOutcome::Ignored)
         return;
     showState();
-    // Opening a dialog that is not loaded yet loads it, and its load hides
-    // the no-more-moves notice this click has just shown; a dialog already
-    // open is only brought to the front.
     if (outcome == core::ClickOutcome::SinglePegLeft)
-        Windows::present(m_windows.frmscelta());
+        Q_EMIT singlePegLeft();
 }
 
 void FrmGioco::mnuannulla_Click()

@@ -1,47 +1,54 @@
 #pragma once
 
-#include "form.h"
+#include "controls/form.h"
 #include "game.h"
 
 #include <array>
 
 class QAction;
+class QMenu;
 class QMenuBar;
 
 namespace ui {
 
 class BoardView;
-class Windows;
+
+// The four screens of the "Aiuto" menu.
+enum class Help { Storia, Istruzioni, Varianti, Info };
 
 // The game window: the board with its notices and three menus. It owns the
 // game's state (core::Game); every handler calls the core, then shows what
-// the core's state now is.
+// the core's state now is. What the player asks of other windows it says
+// with a signal.
 class FrmGioco : public Form {
     Q_OBJECT
 public:
-    explicit FrmGioco(Windows& windows);
+    FrmGioco();
 
     const core::Game& game() const { return m_game; }
     BoardView* boardView() const { return m_board; }
-    QMenuBar* menuBar() const { return m_menuBar; }
 
-    // The level-complete dialog's side: reading the level at its load, and
-    // its two buttons.
+    // The level-complete dialog's side: its load reads the level and hides
+    // the no-more-moves notice; its two buttons set up a level.
     core::LevelNumber levelCompleteDialogLoaded();
     void setUpSameLevel(core::LevelNumber livello);
     void setUpNextLevel(core::LevelNumber livello);
 
-    void pct_Click(core::CellIndex index);
-    void mnuannulla_Click();
-    void mnuricomincia_Click();
-    void mnuLevel_Click(core::LevelNumber level);
+Q_SIGNALS:
+    // One peg is left: the level-complete dialog opens, or comes to the front.
+    void singlePegLeft();
+    void helpRequested(ui::Help screen);
+    void exitRequested();
 
 private:
     void createMenus();
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
+    void pct_Click(core::CellIndex index);
+    void mnuannulla_Click();
+    void mnuricomincia_Click();
+    void mnuLevel_Click(core::LevelNumber level);
     void showState();
 
-    Windows& m_windows;
     core::Game m_game;
     BoardView* m_board = nullptr;
     QMenuBar* m_menuBar = nullptr;

@@ -1,10 +1,10 @@
 #include "frminfo.h"
 
-#include "art.h"
-#include "controls.h"
-#include "palette.h"
-#include "picturebox.h"
-#include "twips.h"
+#include "controls/art.h"
+#include "controls/builders.h"
+#include "controls/palette.h"
+#include "controls/picturebox.h"
+#include "controls/twips.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -31,12 +31,11 @@ const InfoRow kRows[] = {
 
 } // namespace
 
-FrmInfo::FrmInfo(Windows& windows)
-    : HelpScreen(windows, QStringLiteral("frminfo"), QStringLiteral("Informazioni"))
+FrmInfo::FrmInfo() : HelpScreen(QStringLiteral("frminfo"), QStringLiteral("Informazioni"))
 {
     QPushButton* ok = makeButton(this, "cmdok", QRect(4080, 2280, 855, 375), {QStringLiteral("&OK"), {}, {}, {}});
     ok->setFocus();
-    connect(ok, &QPushButton::clicked, this, &FrmInfo::goBackToGame);
+    connect(ok, &QPushButton::clicked, this, &HelpScreen::backRequested);
     setCancelButton(ok);
 
     auto* icon = new PictureBox(this, QStringLiteral("Image1"), QString::fromLatin1(art::kIcon));

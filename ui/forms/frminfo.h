@@ -8,7 +8,7 @@ namespace ui {
 class FrmInfo : public HelpScreen {
     Q_OBJECT
 public:
-    explicit FrmInfo(Windows& windows);
+    FrmInfo();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,20 +1,17 @@
 #include "frminizio.h"
 
-#include "art.h"
-#include "controls.h"
-#include "frmgioco.h"
-#include "palette.h"
-#include "picturebox.h"
-#include "twips.h"
-#include "windows.h"
+#include "controls/art.h"
+#include "controls/builders.h"
+#include "controls/palette.h"
+#include "controls/picturebox.h"
+#include "controls/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace ui {
 
-FrmInizio::FrmInizio(Windows& windows)
-    : Form(QStringLiteral("frminizio"), QStringLiteral("Zibbet"), Frame::Single), m_windows(windows)
+FrmInizio::FrmInizio() : Form(QStringLiteral("frminizio"), QStringLiteral("Zibbet"), Frame::Single)
 {
     setBackgroundColour(this, colours::kGameBackground);
 
@@ -32,17 +29,9 @@ FrmInizio::FrmInizio(Windows& windows)
     frame->lower();
     setDefaultButton(cmdvai);
     cmdvai->setFocus();
-    connect(cmdvai, &QPushButton::clicked, this, &FrmInizio::cmdvai_Click);
+    connect(cmdvai, &QPushButton::clicked, this, &FrmInizio::startRequested);
 
     finishLoad(twipsSize(5175, 5430));
-}
-
-// The game window is shown before the start screen goes, so the program
-// never runs without a window.
-void FrmInizio::cmdvai_Click()
-{
-    Windows::present(m_windows.frmgioco());
-    unload();
 }
 
 } // namespace ui

@@ -1,22 +1,19 @@
 #pragma once
 
-#include "form.h"
+#include "controls/form.h"
 
 namespace ui {
-
-class Windows;
 
 // The start screen: the title, the illustration and the button that leads
 // to the game.
 class FrmInizio : public Form {
     Q_OBJECT
 public:
-    explicit FrmInizio(Windows& windows);
+    FrmInizio();
 
-    void cmdvai_Click();
-
-private:
-    Windows& m_windows;
+Q_SIGNALS:
+    // The button, or Enter: the game window opens, then this screen goes.
+    void startRequested();
 };
 
 } // namespace ui

@@ -1,8 +1,8 @@
 #include "frmistruzioni.h"
 
-#include "controls.h"
-#include "palette.h"
-#include "twips.h"
+#include "controls/builders.h"
+#include "controls/palette.h"
+#include "controls/twips.h"
 
 namespace ui {
 
@@ -34,8 +34,8 @@ const Paragraph kParagraphs[] = {
 
 } // namespace
 
-FrmIstruzioni::FrmIstruzioni(Windows& windows)
-    : HelpScreen(windows, QStringLiteral("frmistruzioni"), QStringLiteral("Istruzioni"))
+FrmIstruzioni::FrmIstruzioni()
+    : HelpScreen(QStringLiteral("frmistruzioni"), QStringLiteral("Istruzioni"))
 {
     setBackgroundColour(this, colours::kDialogBackground);
     addBackButton(4440, 4800);

@@ -8,7 +8,7 @@ namespace ui {
 class FrmIstruzioni : public HelpScreen {
     Q_OBJECT
 public:
-    explicit FrmIstruzioni(Windows& windows);
+    FrmIstruzioni();
 };
 
 } // namespace ui

@@ -1,18 +1,16 @@
 #include "frmscelta.h"
 
-#include "controls.h"
-#include "frmgioco.h"
-#include "palette.h"
-#include "twips.h"
-#include "windows.h"
+#include "controls/builders.h"
+#include "controls/palette.h"
+#include "controls/twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace ui {
 
-FrmScelta::FrmScelta(Windows& windows)
-    : Form(QStringLiteral("frmscelta"), QStringLiteral("Complimenti!"), Frame::Dialog), m_windows(windows)
+FrmScelta::FrmScelta(core::LevelNumber livello)
+    : Form(QStringLiteral("frmscelta"), QStringLiteral("Complimenti!"), Frame::Dialog), m_livello(livello)
 {
     setBackgroundColour(this, colours::kDialogBackground);
 
@@ -31,35 +29,10 @@ FrmScelta::FrmScelta(Windows& windows)
     setTabOrder(cmdsuccessivo, cmdesci);
     setCancelButton(cmdesci);
     cmdstesso->setFocus();
-    connect(cmdstesso, &QPushButton::clicked, this, &FrmScelta::cmdstesso_Click);
-    connect(cmdsuccessivo, &QPushButton::clicked, this, &FrmScelta::cmdsuccessivo_Click);
-    connect(cmdesci, &QPushButton::clicked, this, &FrmScelta::cmdesci_Click);
-
-    // Form_Load: centre, read the solved level, hide the no-more-moves
-    // notice the same click has just shown.
+    connect(cmdstesso, &QPushButton::clicked, this, [this] { Q_EMIT sameLevelChosen(m_livello); });
+    connect(cmdsuccessivo, &QPushButton::clicked, this, [this] { Q_EMIT nextLevelChosen(m_livello); });
+    connect(cmdesci, &QPushButton::clicked, this, &FrmScelta::exitRequested);
     finishLoad(twipsSize(5175, 2655));
-    m_livello = m_windows.frmgioco()->levelCompleteDialogLoaded();
-}
-
-void FrmScelta::cmdstesso_Click()
-{
-    FrmGioco* game = m_windows.frmgioco();
-    game->setUpSameLevel(m_livello);
-    Windows::present(game);
-    unload();
-}
-
-void FrmScelta::cmdsuccessivo_Click()
-{
-    FrmGioco* game = m_windows.frmgioco();
-    game->setUpNextLevel(m_livello);
-    Windows::present(game);
-    unload();
-}
-
-void FrmScelta::cmdesci_Click()
-{
-    m_windows.endProgram();
 }
 
 } // namespace ui

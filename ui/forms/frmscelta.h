@@ -1,28 +1,28 @@
 #pragma once
 
 #include "cell.h"
-#include "form.h"
+#include "controls/form.h"
 
 namespace ui {
 
-class Windows;
-
-// "Complimenti!": opened when one peg is left. It remembers the level that
-// was solved when it loaded (livello) and acts on that level.
+// "Complimenti!": opened when one peg is left. It is built with the level
+// the game window showed at that moment (livello) and its two level buttons
+// act on that level, whatever the player chose from the menus since.
 class FrmScelta : public Form {
     Q_OBJECT
 public:
-    explicit FrmScelta(Windows& windows);
+    explicit FrmScelta(core::LevelNumber livello);
 
     core::LevelNumber livello() const { return m_livello; }
 
-    void cmdstesso_Click();
-    void cmdsuccessivo_Click();
-    void cmdesci_Click();
+Q_SIGNALS:
+    void sameLevelChosen(core::LevelNumber livello);
+    void nextLevelChosen(core::LevelNumber livello);
+    // "Esci" or Escape.
+    void exitRequested();
 
 private:
-    Windows& m_windows;
-    core::LevelNumber m_livello = 0;
+    core::LevelNumber m_livello;
 };
 
 } // namespace ui

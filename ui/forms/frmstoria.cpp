@@ -1,8 +1,8 @@
 #include "frmstoria.h"
 
-#include "controls.h"
-#include "palette.h"
-#include "twips.h"
+#include "controls/builders.h"
+#include "controls/palette.h"
+#include "controls/twips.h"
 
 #include <QPushButton>
 
@@ -19,7 +19,7 @@ const char* const kHistory =
 
 } // namespace
 
-FrmStoria::FrmStoria(Windows& windows) : HelpScreen(windows, QStringLiteral("frmstoria"), QStringLiteral("La storia"))
+FrmStoria::FrmStoria() : HelpScreen(QStringLiteral("frmstoria"), QStringLiteral("La storia"))
 {
     setBackgroundColour(this, colours::kDialogBackground);
     QPushButton* back = addBackButton(4440, 2640);

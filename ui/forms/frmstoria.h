@@ -8,7 +8,7 @@ namespace ui {
 class FrmStoria : public HelpScreen {
     Q_OBJECT
 public:
-    explicit FrmStoria(Windows& windows);
+    FrmStoria();
 };
 
 } // namespace ui

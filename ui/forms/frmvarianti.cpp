@@ -1,10 +1,10 @@
 #include "frmvarianti.h"
 
-#include "art.h"
-#include "boardview.h"
-#include "controls.h"
-#include "palette.h"
-#include "twips.h"
+#include "controls/art.h"
+#include "board/boardview.h"
+#include "controls/builders.h"
+#include "controls/palette.h"
+#include "controls/twips.h"
 #include "variants.h"
 
 #include <QLabel>
@@ -76,8 +76,8 @@ QPixmap FrmVarianti::gameWindowPicture(const core::Board& board, qreal devicePix
     return picture;
 }
 
-FrmVarianti::FrmVarianti(Windows& windows)
-    : HelpScreen(windows, QStringLiteral("frmvarianti"), QStringLiteral("Le varianti"))
+FrmVarianti::FrmVarianti()
+    : HelpScreen(QStringLiteral("frmvarianti"), QStringLiteral("Le varianti"))
 {
     setBackgroundColour(this, colours::kDialogBackground);
     addBackButton(6240, 4440);

@@ -13,7 +13,7 @@ namespace ui {
 class FrmVarianti : public HelpScreen {
     Q_OBJECT
 public:
-    explicit FrmVarianti(Windows& windows);
+    FrmVarianti();
 
     // A thumbnail of the game window with its title and menu bar, showing
     // board and nothing else, drawn by the game window's own board widget.

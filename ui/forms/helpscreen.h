@@ -1,30 +1,25 @@
 #pragma once
 
-#include "form.h"
+#include "controls/form.h"
 
 class QPushButton;
 
 namespace ui {
 
-class Windows;
-
 // A screen opened from the "Aiuto" menu: fixed texts and pictures on a
-// dialog frame, and one button that brings the game window back (a fresh
-// one if it was closed meanwhile) and closes the screen.
+// dialog frame, and one button that asks to go back to the game.
 class HelpScreen : public Form {
     Q_OBJECT
 public:
-    HelpScreen(Windows& windows, const QString& objectName, const QString& title);
+    HelpScreen(const QString& objectName, const QString& title);
 
-    void goBackToGame();
+Q_SIGNALS:
+    void backRequested();
 
 protected:
     // The square "Indietro" button with the back arrow, first in the tab
     // order so it has the focus when the screen opens.
     QPushButton* addBackButton(int left, int top);
-
-private:
-    Windows& m_windows;
 };
 
 } // namespace ui
