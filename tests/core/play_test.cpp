@@ -1,71 +1,81 @@
+// Whole games played through the referee, which checks every action.
+
+#include "expect_board.h"
 #include "solver.h"
 
 #include <random>
 
 namespace core::testing {
 
-TEST(EveryLevel, IsSolvedToOnePegByTheSearchReplayedThroughTheClicks)
+TEST(EveryLevel, IsSolvedToOnePegByTheSearchAndTheLastJumpOpensTheDialogOnTheLockedBoard)
 {
     for (LevelNumber level = kFirstLevel; level <= kLastLevel; ++level) {
-        const Moves solution = solutionOf(level);
-        ASSERT_EQ(static_cast<int>(solution.size()), startBoard(level).pegCount() - 1) << "level " << level;
-        Game game = gameAfter(level, solution);
-        EXPECT_TRUE(game.isGameOver() && game.overNoticeVisible() && game.canUndo() && game.board().pegCount() == 1);
+        Referee referee;
+        referee.startLevel(level);
+        ASSERT_EQ(std::ssize(solutionOf(level)), startBoard(level).pegCount() - 1) << "level " << level;
+        play(referee, solutionOf(level));
+        ASSERT_EQ(referee.fault(), "") << "level " << level;
+        EXPECT_EQ(referee.dialog(), level);
+        EXPECT_TRUE(referee.game().isGameOver() && referee.game().canUndo());
     }
 }
 
-TEST(VariantNotice, ShowsWhenRealMovesOnLevelSevenReachAPatternButNotAfterAsManyJumpsElsewhere)
+// Past the last level the dialog has nothing to lay out: the lone peg stays,
+// and the next click, wherever it falls, finds one peg and opens it again.
+TEST(LevelSeven, SolvedAndMovedPastKeepsItsLonePegAndReopensTheDialogOnAnyClick)
+{
+    Referee referee;
+    referee.startLevel(kLastLevel);
+    play(referee, solutionOf(kLastLevel));
+    referee.dialogNext();
+    const CellIndex lone = referee.game().board().holdsPeg(1) ? 2 : 1;
+    EXPECT_EQ(referee.click(lone), ClickOutcome::SinglePegLeft);
+    EXPECT_EQ(referee.dialog(), kLastLevel);
+    referee.dialogSame();
+    EXPECT_EQ(referee.fault(), "");
+}
+
+// Each pattern is reached by real jumps; its notice outlasts starts of other
+// levels, which run no check, until a click on level 7 checks again.
+TEST(VariantNotice, FollowsThePatternsOnLevelSevenThroughJumpsUndoAndOtherLevels)
 {
     for (const Pattern& pattern : patterns()) {
-        const Moves route = routeTo(pattern.variant);
-        ASSERT_EQ(route.size(), 32 - pattern.cells.size()) << pattern.name;
-        const Game nearMiss = gameAfter(7, firstOf(solutionOf(7), std::ssize(route)));
-        ASSERT_NE(positionOf(nearMiss.board()), positionOf(patternBoard(pattern.variant)));
-        EXPECT_FALSE(nearMiss.variantNoticeVisible()) << pattern.name;
-        Game game = gameAfter(7, route);
-        EXPECT_TRUE(game.variantNoticeVisible()) << pattern.name;
-        EXPECT_EQ(game.isGameOver(), pattern.variant == Variant::Elica) << "only the propeller has no jump";
-        game.pct_Click(pattern.cells[0]);
-        EXPECT_TRUE(game.variantNoticeVisible()) << pattern.name << " with a peg selected";
-        game.mnuannulla_Click();
-        EXPECT_FALSE(game.variantNoticeVisible()) << pattern.name << " undone";
+        Referee referee;
+        referee.startLevel(kLastLevel);
+        play(referee, routeTo(pattern.variant));
+        ASSERT_TRUE(referee.game().variantNoticeVisible()) << pattern.name;
+        if (const Moves next = jumpsIn(positionOf(referee.game().board())); !next.empty()) {
+            play(referee, firstOf(next, 1));
+            referee.undo(); // the pattern is back
+        }
+        referee.click(pattern.cells[0]);
+        referee.startLevel(1);
+        play(referee, firstOf(solutionOf(1), 2));
+        referee.undo();
+        referee.startLevel(kLastLevel);
+        EXPECT_TRUE(referee.game().variantNoticeVisible()) << pattern.name;
+        referee.click(17);
+        EXPECT_EQ(referee.fault(), "") << pattern.name;
     }
-}
-
-TEST(VariantNotice, ComesBackWithAnUndoOnLevelSevenAndOutlastsOtherLevelsUntilLevelSevenChecksAgain)
-{
-    Game game = gameAfter(7, routeTo(Variant::Muro));
-    play(game, {{4, 9, 16}});
-    game.mnuannulla_Click();
-    EXPECT_TRUE(game.variantNoticeVisible()) << "the wall is back";
-    for (LevelNumber level = kFirstLevel; level < kLastLevel; ++level) {
-        game.startLevel(level);
-        ASSERT_EQ(play(game, solutionOf(level)), ClickOutcome::SinglePegLeft);
-        game.mnuannulla_Click();
-        EXPECT_TRUE(game.variantNoticeVisible()) << "after a start, play and undo on level " << level;
-    }
-    game.cmdsuccessivo_Click(game.levelCompleteDialogLoaded());
-    EXPECT_TRUE(game.variantNoticeVisible()) << "starting level 7 checks nothing";
-    game.pct_Click(17);
-    EXPECT_FALSE(game.variantNoticeVisible()) << "a click on level 7 does";
 }
 
 TEST(RandomPlay, KeepsTheRulesInSeededGamesFromEveryLevel)
 {
-    int singlePegs = 0, locks = 0;
+    int singlePegs = 0, locks = 0, dialogs = 0;
     for (std::uint64_t seed = 1'000'000; seed < 1'001'400; ++seed) {
         std::mt19937_64 random(seed);
         Referee referee;
-        referee.game.startLevel(static_cast<LevelNumber>(1 + seed % kLastLevel));
-        for (int step = 0; step < 120 && referee.fault.empty(); ++step) {
+        referee.startLevel(static_cast<LevelNumber>(1 + seed % kLastLevel));
+        for (int step = 0; step < 120 && referee.fault().empty(); ++step) {
             // Mostly the actions that play a possible jump.
             referee.act(static_cast<unsigned>(random() % 4 != 0 ? 100 + random() % 100 : random() % 256));
-            singlePegs += referee.game.board().pegCount() == 1 ? 1 : 0;
-            locks += referee.game.isGameOver() ? 1 : 0;
+            singlePegs += referee.game().board().pegCount() == 1 ? 1 : 0;
+            locks += referee.game().isGameOver() ? 1 : 0;
+            dialogs += referee.dialog() ? 1 : 0;
         }
-        ASSERT_EQ(referee.fault, "") << "in the game of seed " << seed;
+        ASSERT_EQ(referee.fault(), "") << "in the game of seed " << seed;
     }
-    EXPECT_TRUE(singlePegs > 0 && locks > 0) << "the ends of play must be reached, or their rules go unchecked";
+    EXPECT_TRUE(singlePegs > 0 && locks > 0 && dialogs > 0) << "the ends of play must be reached";
 }
 
 } // namespace core::testing

@@ -1,5 +1,5 @@
 // Plays the input as a game, one action of the player a byte (see
-// Referee::act); a broken rule aborts with its text and the board.
+// Referee::act); a broken rule aborts with its text and the boards.
 
 #include "referee.h"
 
@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     core::testing::Referee referee;
     for (std::size_t i = 0; i < size; ++i) {
         referee.act(data[i]);
-        if (!referee.fault.empty()) {
-            std::fprintf(stderr, "broken rule at byte %zu: %s\n", i, referee.fault.c_str());
+        if (!referee.fault().empty()) {
+            std::fprintf(stderr, "broken rule at byte %zu: %s\n", i, referee.fault().c_str());
             std::abort();
         }
     }

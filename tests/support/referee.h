@@ -1,68 +1,203 @@
 #pragma once
 
-// Positions as 33-bit sets, and a referee that plays a Game as the window and
-// the level-complete dialog do, one action a byte, checking after every click
-// and undo the rules that hold whatever was played. Driven by the random play
-// test and the fuzzer; keeps the first broken rule as text.
+// The oracle of the rules. Positions are 33-bit sets and the jump rule is
+// worked out afresh from the grid; the Referee plays a core::Game the way the
+// windows do and checks after every action that the game shows exactly what
+// the rules say. Random play, the fuzzer and the window tests all play
+// through it; it keeps the first broken rule as text.
 
 #include "game.h"
-#include "jumps.h"
+#include "geometry.h"
 #include "levels.h"
+#include "pictures.h"
+#include "variants.h"
 
 #include <bit>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace core::testing {
 
 using Position = std::uint64_t; // bit c - 1 set: cell c holds a peg
-struct Jump { CellIndex from, over, to; };
 using Moves = std::vector<Jump>;
 
-constexpr Position bit(CellIndex cell) { return cell > 0 ? Position{1} << (cell - 1) : 0; }
+constexpr Position bit(CellIndex cell) { return Position{1} << (cell - 1); }
 constexpr Position after(Position p, const Jump& j) { return p ^ bit(j.from) ^ bit(j.over) ^ bit(j.to); }
 
-// The cells holding a peg (Peg or Selected), or only the Selected ones.
-inline Position positionOf(const Board& board, bool selectedOnly = false)
+inline Position positionOf(const Board& board)
 {
     Position p = 0;
     for (CellIndex cell = 1; cell <= kCellCount; ++cell)
-        p |= (selectedOnly ? board.stateOf(cell) == CellState::Selected : board.holdsPeg(cell)) ? bit(cell) : 0;
+        p |= board.holdsPeg(cell) ? bit(cell) : 0;
     return p;
 }
 
-// The jumps of the table that p allows: pegs on from and over, a hole on to.
+// Every jump over a neighbour in a row or column to the hole beyond.
+inline const Moves& straightJumps()
+{
+    static const Moves all = [] {
+        Moves jumps;
+        for (CellIndex from = 1; from <= kCellCount; ++from)
+            for (const auto& [dr, dc] : {std::pair{-1, 0}, {0, 1}, {1, 0}, {0, -1}}) {
+                const GridPos at = gridPosOf(from);
+                const CellIndex over = cellAt(at.row + dr, at.col + dc), to = cellAt(at.row + 2 * dr, at.col + 2 * dc);
+                if (over != kNoCell && to != kNoCell)
+                    jumps.push_back({from, over, to});
+            }
+        return jumps;
+    }();
+    return all;
+}
+
+// The jumps p allows: pegs on from and over, a hole on to.
 inline Moves jumpsIn(Position p)
 {
-    static const Moves table = [] {
-        Moves all;
-        for (CellIndex from = 1; from <= kCellCount; ++from)
-            for (std::size_t n = 0; n < 4; ++n) // unused entries never match, as bit(kNoCell) is 0
-                all.push_back({from, buchi(from).saltati[n], buchi(from).arrivi[n]});
-        return all;
-    }();
     Moves possible;
-    for (const Jump& j : table)
+    for (const Jump& j : straightJumps())
         if ((p & bit(j.from)) && (p & bit(j.over)) && !(p & bit(j.to)))
             possible.push_back(j);
     return possible;
 }
 
+inline bool isPattern(Position p)
+{
+    for (const Pattern& pattern : patterns())
+        if (p == positionOf(patternBoard(pattern.variant)))
+            return true;
+    return false;
+}
+
+// Everything a player can see of a game.
+struct Seen {
+    Board board;
+    LevelNumber level = 1;
+    bool locked = false, overNotice = false, variantNotice = false, canUndo = false;
+    UndoRecord undo{};
+    friend bool operator==(const Seen&, const Seen&) = default;
+};
+
+inline Seen seen(const Game& g)
+{
+    return {g.board(), g.level(), g.isGameOver(), g.overNoticeVisible(), g.variantNoticeVisible(), g.canUndo(),
+            g.undoRecord()};
+}
+
+inline std::string differences(const Seen& got, const Seen& want)
+{
+    const auto flags = [](const Seen& s) {
+        return "level " + std::to_string(s.level) + (s.locked ? " locked" : "") + (s.overNotice ? " over-notice" : "")
+               + (s.variantNotice ? " variant-notice" : "") + (s.canUndo ? " undo " : " no-undo ")
+               + std::to_string(s.undo.ultpartenza) + "/" + std::to_string(s.undo.ultsaltato) + "/"
+               + std::to_string(s.undo.ultarrivo);
+    };
+    return sideBySide(got.board, want.board) + "  actual:   " + flags(got) + "\n  expected: " + flags(want) + "\n";
+}
+
 class Referee {
 public:
-    Game game;
-    std::string fault; // empty while every rule held
+    Referee() { reload(); }
 
-    Referee() { game.Form_Load(); }
+    const Game& game() const { return m_game; }
+    // The level the open level-complete dialog read; empty while it is closed.
+    std::optional<LevelNumber> dialog() const { return m_dialog; }
+    const std::string& fault() const { return m_fault; }
 
-    // Mostly clicks, half of them playing a jump the position allows; then
-    // undo, restart, a level start and, while the dialog is open, its buttons.
+    // A fresh game window.
+    void reload()
+    {
+        m_game = Game();
+        m_game.Form_Load();
+        expect("a fresh game window", Seen{startBoard(1)});
+    }
+
+    ClickOutcome click(CellIndex cell)
+    {
+        Seen want = seen(m_game);
+        const ClickOutcome outcome = m_game.pct_Click(cell);
+        if (want.locked) {
+            expect("a click on a locked board", want, outcome == ClickOutcome::Ignored);
+            return outcome;
+        }
+        const CellIndex selected = want.board.selectedCell();
+        if (want.board.stateOf(cell) == CellState::Selected)
+            want.board.setState(cell, CellState::Peg);
+        else if (want.board.holdsPeg(cell)) { // the selection moves here
+            if (selected != kNoCell)
+                want.board.setState(selected, CellState::Peg);
+            want.board.setState(cell, CellState::Selected);
+        }
+        for (const Jump& j : jumpsIn(positionOf(want.board)))
+            if (j.from == selected && j.to == cell) {
+                want.board.setState(j.from, CellState::Empty);
+                want.board.setState(j.over, CellState::Empty);
+                want.board.setState(j.to, CellState::Peg);
+                want.canUndo = true;
+                want.undo = {j.from, j.over, j.to};
+            }
+        const Position now = positionOf(want.board);
+        want.variantNotice = want.level == kLastLevel ? isPattern(now) : want.variantNotice;
+        if (want.board.stateOf(cell) == CellState::Peg && jumpsIn(now).empty())
+            want.locked = want.overNotice = true;
+        const bool single = std::popcount(now) == 1;
+        expect("a click", want, outcome == (single ? ClickOutcome::SinglePegLeft : ClickOutcome::Played));
+        if (single && !m_dialog) {
+            want.overNotice = false;
+            m_dialog = m_game.levelCompleteDialogLoaded();
+            expect("loading the dialog", want, m_dialog == want.level);
+        }
+        return outcome;
+    }
+
+    void undo()
+    {
+        Seen want = seen(m_game);
+        if (want.canUndo) {
+            want.board.setState(want.undo.ultpartenza, CellState::Peg);
+            want.board.setState(want.undo.ultsaltato, CellState::Peg);
+            want.board.setState(want.undo.ultarrivo, CellState::Empty);
+            want.canUndo = want.locked = want.overNotice = false;
+            want.variantNotice = want.level == kLastLevel ? isPattern(positionOf(want.board)) : want.variantNotice;
+        }
+        m_game.mnuannulla_Click();
+        expect("an undo", want);
+    }
+
+    void startLevel(LevelNumber level) { expectFresh("a level start", level, [&] { m_game.startLevel(level); }); }
+    void restart() { expectFresh("a restart", m_game.level(), [&] { m_game.mnuricomincia_Click(); }); }
+
+    // "Stesso livello", "Livello successivo": the level read when the dialog
+    // loaded, whatever was chosen since. There is no level after the last:
+    // its solved board stays, unlocked.
+    void dialogSame()
+    {
+        const LevelNumber livello = *std::exchange(m_dialog, std::nullopt);
+        expectFresh("Stesso livello", livello, [&] { m_game.cmdstesso_Click(livello); });
+    }
+
+    void dialogNext()
+    {
+        const LevelNumber livello = *std::exchange(m_dialog, std::nullopt);
+        if (livello < kLastLevel)
+            return expectFresh("Livello successivo", livello + 1, [&] { m_game.cmdsuccessivo_Click(livello); });
+        Seen want = seen(m_game);
+        want.locked = want.overNotice = want.canUndo = false;
+        m_game.cmdsuccessivo_Click(livello);
+        expect("Livello successivo after the last level", want);
+    }
+
+    void dialogClosed() { m_dialog.reset(); }
+
+    // One action of the player a byte, for random play and the fuzzer: mostly
+    // clicks, half of them playing a jump the position allows; then undo,
+    // restart, a level start, the dialog's buttons while it is open, a fresh
+    // game window.
     void act(unsigned byte)
     {
-        const Moves jumps = jumpsIn(positionOf(game.board()));
-        const CellIndex selected = game.board().selectedCell();
-        if (byte >= 240 && std::exchange(m_dialogOpen, false)) {
-            byte < 248 ? game.cmdstesso_Click(m_livello) : game.cmdsuccessivo_Click(m_livello);
+        const Moves jumps = jumpsIn(positionOf(m_game.board()));
+        const CellIndex selected = m_game.board().selectedCell();
+        if (byte >= 240 && m_dialog) {
+            byte < 246 ? dialogSame() : byte < 252 ? dialogNext() : dialogClosed();
         } else if (byte < 100 || byte >= 240) {
             click(static_cast<CellIndex>(1 + byte % kCellCount));
         } else if (byte < 200 && !jumps.empty()) {
@@ -70,52 +205,38 @@ public:
             for (const Jump& k : jumps) // the selected peg lands if it can
                 j = k.from == selected ? &k : j;
             click(j->from == selected ? j->to : j->from);
-        } else if (byte < 220) {
+        } else if (byte < 218) {
             undo();
-        } else if (byte < 228) {
-            game.mnuricomincia_Click();
+        } else if (byte < 226) {
+            restart();
+        } else if (byte < 238) {
+            startLevel(static_cast<LevelNumber>(1 + byte % kLastLevel));
         } else {
-            game.startLevel(static_cast<LevelNumber>(1 + byte % kLastLevel));
+            reload();
         }
     }
 
 private:
-    void click(CellIndex cell)
+    // A fresh game of level: unlocked, nothing to undo, the no-more-moves
+    // notice hidden; the variant notice and the undo record as they were.
+    template <typename Action>
+    void expectFresh(const char* rule, LevelNumber level, Action action)
     {
-        const Game old = game;
-        const ClickOutcome outcome = game.pct_Click(cell);
-        const Position was = positionOf(old.board()), now = positionOf(game.board());
-        if (old.isGameOver())
-            return check(outcome == ClickOutcome::Ignored && game.board() == old.board(), "locked, clicks do nothing");
-        Position jumped = was; // after the jump the click asks for, if the rules allow it
-        for (const CellIndex from = old.board().selectedCell(); const Jump& j : jumpsIn(was))
-            jumped = j.from == from && j.to == cell ? after(was, j) : jumped;
-        check(now == jumped, "a click jumps the selected peg to it if the rules allow; no other click moves a peg");
-        check(std::popcount(positionOf(game.board(), true)) <= 1, "at most one peg is selected");
-        check(!game.isGameOver() || jumpsIn(now).empty(), "the game is never over while a jump is possible");
-        check(now == was || game.isGameOver() == jumpsIn(now).empty(), "a jump ends the game exactly if none is left");
-        m_beforeJump = now == was ? m_beforeJump : was;
-        if (outcome == ClickOutcome::SinglePegLeft && !std::exchange(m_dialogOpen, true))
-            m_livello = game.levelCompleteDialogLoaded();
+        Seen want = seen(m_game);
+        want = {startBoard(level), level, false, false, want.variantNotice, false, want.undo};
+        action();
+        expect(rule, want);
     }
 
-    void undo()
+    void expect(const char* rule, const Seen& want, bool alsoHolds = true)
     {
-        const Game old = game;
-        game.mnuannulla_Click();
-        const bool restored = positionOf(game.board()) == m_beforeJump && !game.isGameOver() && !game.canUndo();
-        check(old.canUndo() ? restored : game.board() == old.board(), "undo restores the last jump's cells, once");
+        if (m_fault.empty() && (seen(m_game) != want || !alsoHolds))
+            m_fault = std::string(rule) + " broke a rule\n" + differences(seen(m_game), want);
     }
 
-    void check(bool holds, const char* rule)
-    {
-        if (!holds && fault.empty())
-            fault = std::string(rule) + " (level " + std::to_string(game.level()) + ")\n" + pictureOf(game.board());
-    }
-
-    bool m_dialogOpen = false;
-    LevelNumber m_livello = 0;
-    Position m_beforeJump = 0;
+    Game m_game;
+    std::optional<LevelNumber> m_dialog;
+    std::string m_fault;
 };
 
 } // namespace core::testing

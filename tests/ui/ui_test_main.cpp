@@ -2,23 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-namespace {
-
-QtMessageHandler defaultHandler = nullptr;
-
-// The offscreen platform warns about every raise() and keyboard grab; those
-// are expected here and would bury real warnings.
-void quietOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    defaultHandler(type, context, message);
-}
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     // ctest lists the tests without the test environment; never try to
@@ -26,7 +9,13 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    defaultHandler = qInstallMessageHandler(quietOffscreenNoise);
+    // The offscreen platform warns about every raise() and keyboard grab;
+    // those are expected here and would bury real warnings.
+    static const QtMessageHandler qtHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (!message.startsWith(QLatin1String("This plugin does not support")))
+                qtHandler(type, context, message);
+        });
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

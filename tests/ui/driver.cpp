@@ -1,0 +1,319 @@
+#include "driver.h"
+
+#include "board/boardview.h"
+#include "expect_board.h"
+#include "forms/frmgioco.h"
+#include "geometry.h"
+#include "solver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using core::testing::Referee;
+using ui::WindowId;
+
+namespace {
+
+const char* const kNames[] = {"frminizio", "frmgioco",      "frmscelta", "frmstoria",
+                              "frmistruzioni", "frmvarianti", "frminfo"};
+
+const char* nameOf(WindowId id) { return kNames[static_cast<int>(id)]; }
+
+// The two level buttons bring the game window back first, a fresh one if it
+// was closed meanwhile.
+void sameLevel(Driver& d) { d.showGame(); d.referee().dialogSame(); d.closed(WindowId::Scelta); }
+void nextLevel(Driver& d) { d.showGame(); d.referee().dialogNext(); d.closed(WindowId::Scelta); }
+void endAll(Driver& d) { d.programEnded(); }
+void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
+
+struct HelpRow {
+    WindowId id;
+    Qt::Key shortcut, accessKey;
+    const char* back;
+    bool escapeGoesBack;
+};
+const HelpRow kHelp[] = {{WindowId::Storia, Qt::Key_F3, Qt::Key_S, "cmdindietro", true},
+                         {WindowId::Istruzioni, Qt::Key_F4, Qt::Key_I, "cmdindietro", false},
+                         {WindowId::Varianti, Qt::Key_F5, Qt::Key_V, "cmdindietro", false},
+                         {WindowId::Info, Qt::Key_F6, Qt::Key_N, "cmdok", true}};
+
+std::string keyName(Qt::Key key) { return QKeySequence(key).toString().toStdString(); }
+
+// In an order that a player could take: the scripted test runs them so.
+std::vector<Command> makeCommands()
+{
+    using enum WindowId;
+    using core::testing::positionOf;
+    std::vector<Command> all{
+        {"Escape on frminizio", Inizio, [](Driver& d) { d.key(Inizio, Qt::Key_Escape); }},
+        {"close box of frminizio", Inizio, [](Driver& d) { d.window(Inizio)->close(); d.closed(Inizio); }},
+        {"Enter on frminizio", Inizio, [](Driver& d) { d.key(Inizio, Qt::Key_Return); startGame(d); }},
+        {"click a cell", Gioco, [](Driver& d) { d.clickCell(static_cast<core::CellIndex>(1 + d.random() % 33)); }, 30},
+        {"play a jump", Gioco, [](Driver& d) {
+             const auto jumps = core::testing::jumpsIn(positionOf(d.referee().game().board()));
+             if (!jumps.empty())
+                 d.playJumps({jumps[d.random() % jumps.size()]});
+         }, 30},
+        {"F2", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_F2); d.referee().restart(); }},
+        {"Ctrl+Z", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Z, Qt::ControlModifier); d.referee().undo(); }, 4},
+        {"Alt+G R", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_R); d.referee().restart(); }},
+        {"Alt+G A", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_A); d.referee().undo(); }, 4},
+        {"solve the level", Gioco, [](Driver& d) {
+             d.key(Gioco, Qt::Key_F2);
+             d.referee().restart();
+             d.playJumps(core::testing::solutionOf(d.referee().game().level()));
+         }, 3},
+        {"route to a pattern", Gioco, [](Driver& d) {
+             d.menu(Qt::Key_L, Qt::Key_7);
+             d.referee().startLevel(7);
+             d.playJumps(core::testing::routeTo(static_cast<core::Variant>(d.random() % 3)));
+         }, 2},
+        {"Enter on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Return); }},
+        {"Escape on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Escape); }},
+        {"Tab on frmscelta", Scelta, [](Driver& d) { d.key(Scelta, Qt::Key_Tab); }},
+        {"Enter on frmscelta", Scelta, [](Driver& d) { // presses the button with the focus
+             const QString focused = d.window(Scelta)->focusWidget()->objectName();
+             d.key(Scelta, Qt::Key_Return);
+             (focused == "cmdstesso" ? sameLevel : focused == "cmdsuccessivo" ? nextLevel : endAll)(d);
+         }},
+        {"cmdstesso", Scelta, [](Driver& d) { d.click(Scelta, "cmdstesso"); sameLevel(d); }},
+        {"cmdsuccessivo", Scelta, [](Driver& d) { d.click(Scelta, "cmdsuccessivo"); nextLevel(d); }},
+        {"close box of frmscelta", Scelta, [](Driver& d) { d.window(Scelta)->close(); d.closed(Scelta); }},
+    };
+    for (core::LevelNumber n = 1; n <= 7; ++n)
+        all.push_back({"Alt+L " + std::to_string(n), Gioco,
+                       [n](Driver& d) { d.menu(Qt::Key_L, Qt::Key(Qt::Key_0 + n)); d.referee().startLevel(n); }});
+    for (const HelpRow& h : kHelp) {
+        const std::string name = nameOf(h.id);
+        const auto back = [h](Driver& d) { d.showGame(); d.closed(h.id); };
+        all.push_back({keyName(h.shortcut), Gioco, [h](Driver& d) { d.key(Gioco, h.shortcut); d.opened(h.id); }});
+        all.push_back({"Alt+A for " + name, Gioco, [h](Driver& d) { d.menu(Qt::Key_A, h.accessKey); d.opened(h.id); }});
+        all.push_back({h.back + (" on " + name), h.id, [h, back](Driver& d) { d.click(h.id, h.back); back(d); }});
+        all.push_back({"Enter on " + name, h.id, [h, back](Driver& d) { d.key(h.id, Qt::Key_Return); back(d); }});
+        all.push_back({"Escape on " + name, h.id, [h, back](Driver& d) {
+                           d.key(h.id, Qt::Key_Escape);
+                           if (h.escapeGoesBack)
+                               back(d);
+                       }});
+        all.push_back({"close box of " + name, h.id, [h](Driver& d) { d.window(h.id)->close(); d.closed(h.id); }});
+        // Two clicks on the close box while the program is busy: the second
+        // reaches the window after it unloaded, before it is destroyed, and
+        // after the menu opened a new one.
+        all.push_back({"close box twice, with " + keyName(h.shortcut) + " between", h.id, [h](Driver& d) {
+                           if (!d.isOpen(Gioco))
+                               return;
+                           QWidget* first = d.window(h.id);
+                           first->close();
+                           d.key(Gioco, h.shortcut);
+                           first->close();
+                       }});
+    }
+    all.push_back({"close box of frmgioco", Gioco, [](Driver& d) { d.window(Gioco)->close(); d.closed(Gioco); }});
+    all.push_back({"Escape on frmscelta", Scelta, [](Driver& d) { d.key(Scelta, Qt::Key_Escape); endAll(d); }});
+    all.push_back({"cmdesci", Scelta, [](Driver& d) { d.click(Scelta, "cmdesci"); endAll(d); }});
+    all.push_back({"Alt+G E", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_E); endAll(d); }});
+    all.push_back({"Del", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Delete); endAll(d); }});
+    all.push_back({"cmdvai", Inizio, [](Driver& d) { d.click(Inizio, "cmdvai"); startGame(d); }});
+    return all;
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i) {
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+
+// The middle of a cell: light yellow when empty, else the colour of the ball.
+core::CellState cellAt(const QImage& image, QPoint cellCorner)
+{
+    const QColor c = image.pixelColor(cellCorner + QPoint(12, 12));
+    if (c.red() > 200 && c.green() > 200 && c.blue() < 180)
+        return core::CellState::Empty;
+    return c.red() > c.green() ? core::CellState::Selected : core::CellState::Peg;
+}
+
+core::Board shownBoard(const QImage& image, QPoint origin)
+{
+    core::Board board;
+    for (core::CellIndex cell = 1; cell <= core::kCellCount; ++cell) {
+        const core::GridPos at = core::gridPosOf(cell);
+        board.setState(cell, cellAt(image, origin + QPoint(40 * at.col, 40 * at.row)));
+    }
+    return board;
+}
+
+} // namespace
+
+const std::vector<Command>& commands()
+{
+    static const std::vector<Command> all = makeCommands();
+    return all;
+}
+
+void Driver::run(const std::string& name)
+{
+    const auto& all = commands();
+    const auto named = std::ranges::find(all, name, &Command::name);
+    ASSERT_NE(named, all.end()) << name;
+    run(*named);
+}
+
+Driver::Driver(std::uint64_t seed) : random(seed) { startProgram(); }
+
+Driver::~Driver()
+{
+    m_program.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Driver::startProgram()
+{
+    m_program.reset();
+    m_program = std::make_unique<ui::Program>();
+    m_program->start();
+    m_open = {WindowId::Inizio};
+    m_referee.dialogClosed();
+    settle();
+    check();
+}
+
+void Driver::run(const Command& c)
+{
+    ASSERT_TRUE(isOpen(c.on)) << c.name << " needs " << nameOf(c.on);
+    c.run(*this);
+    settle();
+    check();
+    if (m_program->hasEnded())
+        startProgram();
+}
+
+void Driver::reach(WindowId id)
+{
+    if (isOpen(id))
+        return;
+    switch (id) {
+    case WindowId::Inizio: // a new program, once this one has ended
+        while (!isOpen(WindowId::Inizio) && !::testing::Test::HasFatalFailure())
+            run(isOpen(WindowId::Gioco) ? "Del" : isOpen(WindowId::Scelta) ? "cmdesci" : "close box of " + std::string(nameOf(*m_open.begin())));
+        return;
+    case WindowId::Gioco:
+        reach(WindowId::Inizio);
+        return run("Enter on frminizio");
+    case WindowId::Scelta: reach(WindowId::Gioco); return run("solve the level");
+    default:
+        reach(WindowId::Gioco);
+        for (const HelpRow& h : kHelp)
+            if (h.id == id)
+                run(keyName(h.shortcut));
+    }
+}
+
+void Driver::click(WindowId id, const char* button)
+{
+    auto* b = window(id)->findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* w = window(id);
+    w->activateWindow();
+    QApplication::setActiveWindow(w);
+    ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
+    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key(k), modifiers);
+}
+
+void Driver::menu(Qt::Key menuKey, Qt::Key entryKey)
+{
+    key(WindowId::Gioco, menuKey, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr) << "Alt+" << char(menuKey) << " opens a menu";
+    QTest::keyClick(popup, entryKey);
+}
+
+void Driver::clickCell(core::CellIndex cell)
+{
+    auto* gioco = static_cast<ui::FrmGioco*>(window(WindowId::Gioco));
+    const core::GridPos at = core::gridPosOf(cell);
+    const QPoint centre = gioco->boardView()->mapTo(gioco, QPoint(40 * at.col + 12, 40 * at.row + 12));
+    QTest::mouseClick(gioco->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+    m_referee.click(cell);
+    if (m_referee.dialog())
+        opened(WindowId::Scelta);
+}
+
+void Driver::playJumps(const core::testing::Moves& jumps)
+{
+    for (const core::Jump& j : jumps) {
+        if (m_referee.game().board().stateOf(j.from) != core::CellState::Selected)
+            clickCell(j.from);
+        clickCell(j.to);
+    }
+}
+
+void Driver::showGame()
+{
+    if (!isOpen(WindowId::Gioco))
+        m_referee.reload();
+    opened(WindowId::Gioco);
+}
+
+// The dialog's window and the referee's open dialog come and go together.
+void Driver::closed(WindowId id)
+{
+    m_open.erase(id);
+    if (id == WindowId::Scelta)
+        m_referee.dialogClosed();
+}
+
+void Driver::programEnded()
+{
+    m_open.clear();
+    m_referee.dialogClosed();
+}
+
+QImage shot(const QWidget* w) { return w->screen()->grabWindow(w->winId()).toImage(); }
+
+void Driver::check()
+{
+    ASSERT_EQ(m_referee.fault(), "");
+    EXPECT_EQ(m_program->hasEnded(), m_open.empty()) << "the program runs while a window is open";
+    for (int k = 0; k < 7; ++k) {
+        const auto id = static_cast<WindowId>(k);
+        int shown = 0;
+        for (const QWidget* top : QApplication::topLevelWidgets())
+            shown += top->isVisible() && top->objectName() == QLatin1String(nameOf(id)) ? 1 : 0;
+        EXPECT_EQ(shown, isOpen(id) ? 1 : 0) << nameOf(id) << " windows on the screen";
+        ASSERT_EQ(window(id) != nullptr, isOpen(id)) << nameOf(id) << " loaded";
+        if (window(id) && !m_looked.contains(window(id))) {
+            checkLook(window(id), id);
+            m_looked.insert(window(id));
+            QObject::connect(window(id), &QObject::destroyed, [this, w = window(id)] { m_looked.erase(w); });
+        }
+    }
+    auto* gioco = static_cast<ui::FrmGioco*>(window(WindowId::Gioco));
+    if (!gioco)
+        return;
+    const core::testing::Seen want = core::testing::seen(m_referee.game());
+    const core::testing::Seen got = core::testing::seen(gioco->game());
+    EXPECT_TRUE(got == want) << "the game window's game\n" << core::testing::differences(got, want);
+    const QImage image = shot(gioco);
+    const QPoint origin = gioco->boardView()->mapTo(gioco, QPoint());
+    EXPECT_BOARD(shownBoard(image, origin), want.board);
+    EXPECT_EQ(image.pixelColor(origin + QPoint(252, 60)) == QColor(255, 0, 0), want.overNotice) << "red disc";
+    EXPECT_EQ(image.pixelColor(origin + QPoint(252, 284)) == QColor(255, 255, 0), want.variantNotice) << "yellow disc";
+    EXPECT_EQ(gioco->findChild<QAction*>("mnuannulla")->isEnabled(), want.canUndo);
+    for (int n = 1; n <= 7; ++n)
+        EXPECT_EQ(gioco->findChild<QAction*>(QStringLiteral("mnu%1").arg(n))->isChecked(), n == want.level) << n;
+}

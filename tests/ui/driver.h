@@ -1,0 +1,74 @@
+#pragma once
+
+// The player's hands and eyes on the real program. Every command a player
+// has (menu entries and shortcuts, buttons, Enter and Escape, close boxes,
+// clicks on cells) is a row of commands(): it acts on the windows the way a
+// player would and tells the model what it must do. After every command the
+// driver reads the windows from the screen and holds them to the model: the
+// referee for the game, and the set of windows that must be open.
+
+#include "program.h"
+#include "referee.h"
+
+#include <QImage>
+
+#include <functional>
+#include <memory>
+#include <random>
+#include <set>
+
+class Driver;
+
+struct Command {
+    std::string name;
+    ui::WindowId on; // the window it needs open
+    std::function<void(Driver&)> run;
+    int weight = 1; // how often the monkey draws it
+};
+
+const std::vector<Command>& commands();
+
+// The window as the window system shows it: its backing store, as painted.
+QImage shot(const QWidget* window);
+// Its title, size, place, texts and controls, the first time it is seen.
+void checkLook(const QWidget* window, ui::WindowId id);
+
+class Driver {
+public:
+    explicit Driver(std::uint64_t seed = 1);
+    ~Driver();
+
+    // Runs a command, then checks everything the player can see. A program
+    // that has ended is started again.
+    void run(const Command& command);
+    void run(const std::string& name);
+    // Runs the commands that open a window, unless it is open already.
+    void reach(ui::WindowId id);
+    bool isOpen(ui::WindowId id) const { return m_open.contains(id); }
+    ui::Form* window(ui::WindowId id) const { return m_program->loaded(id); }
+    ui::Program& program() { return *m_program; }
+
+    // The player's hands, for the commands.
+    void click(ui::WindowId id, const char* button);
+    void key(ui::WindowId id, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void menu(Qt::Key menuKey, Qt::Key entryKey); // Alt+letter, then the entry's letter
+    void clickCell(core::CellIndex cell);
+    void playJumps(const core::testing::Moves& jumps);
+
+    // What the commands tell the model.
+    core::testing::Referee& referee() { return m_referee; }
+    void showGame(); // the game window shown, a fresh one if it was closed
+    void opened(ui::WindowId id) { m_open.insert(id); }
+    void closed(ui::WindowId id);
+    void programEnded(); // every window gone at once
+    std::mt19937_64 random;
+
+private:
+    void startProgram();
+    void check();
+
+    std::unique_ptr<ui::Program> m_program;
+    core::testing::Referee m_referee;
+    std::set<ui::WindowId> m_open;
+    std::set<const QWidget*> m_looked; // windows whose look has been checked
+};

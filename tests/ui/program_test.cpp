@@ -1,0 +1,75 @@
+// The program played as a player would, through the driver, which checks the
+// screen against the rules after every command.
+
+#include "driver.h"
+
+#include "controls/form.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using ui::WindowId;
+
+TEST(Program, RunsEveryCommandInTurnShowingWhatTheRulesSay)
+{
+    Driver driver;
+    for (const Command& command : commands()) {
+        SCOPED_TRACE(command.name);
+        driver.reach(command.on);
+        driver.run(command);
+        if (::testing::Test::HasFatalFailure())
+            return;
+    }
+}
+
+TEST(Program, KeepsEveryWindowSingleAndShowingTheGameUnderARandomPlayer)
+{
+    bool given = false;
+    const std::uint64_t chosen = qEnvironmentVariable("ZIBBET_MONKEY_SEED").toULongLong(&given);
+    const std::uint64_t seed = given ? chosen : 20020917;
+    SCOPED_TRACE("replay with ZIBBET_MONKEY_SEED=" + std::to_string(seed));
+    Driver driver(seed);
+    for (int step = 0; step < 3000 && !::testing::Test::HasFailure(); ++step) {
+        std::vector<const Command*> open;
+        for (const Command& c : commands())
+            open.insert(open.end(), driver.isOpen(c.on) ? c.weight : 0, &c);
+        const Command& command = *open[driver.random() % open.size()];
+        SCOPED_TRACE("step " + std::to_string(step) + ": " + command.name);
+        driver.run(command);
+    }
+}
+
+TEST(Program, WaitingForThePlayerSetsNoTimerAndPaintsNothing)
+{
+    Driver driver;
+    driver.reach(WindowId::Scelta);
+    for (const char* command : {"F4", "F5", "F6", "click a cell"})
+        driver.run(command);
+    QTest::qWait(100); // the first paints of what was just opened
+    QObjectList everything{qApp, &driver.program()};
+    for (QWidget* window : QApplication::topLevelWidgets())
+        everything << window;
+    for (QObject* root : QObjectList(everything))
+        everything += root->findChildren<QObject*>();
+    for (QObject* object : everything)
+        EXPECT_TRUE(QAbstractEventDispatcher::instance()->registeredTimers(object).isEmpty())
+            << object->metaObject()->className() << " " << object->objectName().toStdString() << " has a timer";
+    struct Paints : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            count += event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest;
+            return false;
+        }
+    } paints;
+    qApp->installEventFilter(&paints);
+    QTest::qWait(1000);
+    EXPECT_EQ(paints.count, 0) << "paints while idle";
+    driver.window(WindowId::Gioco)->update();
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&paints);
+    EXPECT_GT(paints.count, 0) << "a paint is counted";
+}
