@@ -66,22 +66,14 @@ BENCHMARK(variantCheck);
 void randomGame(benchmark::State& state)
 {
     std::mt19937 random(7);
-    std::vector<std::pair<CellIndex, CellIndex>> possible;
     std::int64_t jumps = 0;
     for (auto _ : state) {
         Game game = levelSeven();
         while (!game.isGameOver()) {
-            possible.clear();
-            for (CellIndex from = 1; from <= kCellCount; ++from) {
-                const Jumps& j = buchi(from);
-                for (std::size_t n = 0; n < j.arrivi.size(); ++n)
-                    if (j.arrivi[n] != kNoCell && game.board().holdsPeg(from) && game.board().holdsPeg(j.saltati[n])
-                        && !game.board().holdsPeg(j.arrivi[n]))
-                        possible.emplace_back(from, j.arrivi[n]);
-            }
-            const auto& [from, to] = possible[random() % possible.size()];
-            game.pct_Click(from);
-            benchmark::DoNotOptimize(game.pct_Click(to));
+            const std::vector<Jump> possible = legalJumps(game.board());
+            const Jump& jump = possible[random() % possible.size()];
+            game.pct_Click(jump.from);
+            benchmark::DoNotOptimize(game.pct_Click(jump.to));
             ++jumps;
         }
     }
