@@ -8,8 +8,6 @@
 #include <QLayout>
 #include <QPushButton>
 
-#include <utility>
-
 namespace ui {
 
 namespace {
@@ -66,14 +64,9 @@ void Form::present()
     activateWindow();
 }
 
-// The window system may deliver a second close request before the window is
-// destroyed (two clicks on the close box while the program is busy); the
-// window has already unloaded and must not announce it again.
 void Form::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    if (std::exchange(m_unloading, true))
-        return;
     Q_EMIT unloading();
     deleteLater();
 }

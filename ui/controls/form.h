@@ -17,7 +17,9 @@ enum class Frame {
 // icon, centring when loaded, and the classic keyboard rules of a form:
 // Enter presses the focused button (or else the default button), Escape
 // presses the cancel button. Closing a form unloads it: it announces that
-// once and destroys itself once control returns to the event loop.
+// and destroys itself once control returns to the event loop. The window
+// system may deliver a second close request before then (two clicks on the
+// close box while the program is busy); it is announced again.
 class Form : public QWidget {
     Q_OBJECT
 public:
@@ -45,7 +47,6 @@ protected:
 private:
     QPushButton* m_defaultButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
-    bool m_unloading = false;
 };
 
 } // namespace ui
