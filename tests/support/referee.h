@@ -171,13 +171,17 @@ public:
     // its solved board stays, unlocked.
     void dialogSame()
     {
-        const LevelNumber livello = *std::exchange(m_dialog, std::nullopt);
+        const LevelNumber livello = std::exchange(m_dialog, std::nullopt).value_or(0);
+        if (livello == 0)
+            return expect("Stesso livello with no dialog open", seen(m_game), false);
         expectFresh("Stesso livello", livello, [&] { m_game.cmdstesso_Click(livello); });
     }
 
     void dialogNext()
     {
-        const LevelNumber livello = *std::exchange(m_dialog, std::nullopt);
+        const LevelNumber livello = std::exchange(m_dialog, std::nullopt).value_or(0);
+        if (livello == 0)
+            return expect("Livello successivo with no dialog open", seen(m_game), false);
         if (livello < kLastLevel)
             return expectFresh("Livello successivo", livello + 1, [&] { m_game.cmdsuccessivo_Click(livello); });
         Seen want = seen(m_game);

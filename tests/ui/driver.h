@@ -52,6 +52,8 @@ public:
     void click(ui::WindowId id, const char* button);
     void key(ui::WindowId id, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void menu(Qt::Key menuKey, Qt::Key entryKey); // Alt+letter, then the entry's letter
+    void closeBox(ui::WindowId id);
+    static void closeBox(QWidget* window);
     void clickCell(core::CellIndex cell);
     void playJumps(const core::testing::Moves& jumps);
 

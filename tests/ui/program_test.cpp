@@ -20,8 +20,8 @@ TEST(Program, RunsEveryCommandInTurnShowingWhatTheRulesSay)
         SCOPED_TRACE(command.name);
         driver.reach(command.on);
         driver.run(command);
-        if (::testing::Test::HasFatalFailure())
-            return;
+        if (::testing::Test::HasFailure())
+            return; // the program and the model have parted
     }
 }
 
