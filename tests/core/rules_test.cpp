@@ -2,40 +2,22 @@
 // jumps, the levels and the patterns. How the game plays them is the
 // referee's business (play_test).
 
-#include "expect_board.h"
 #include "solver.h"
 
-#include <algorithm>
-#include <random>
+#include <gtest/gtest.h>
 
 namespace core::testing {
 
-namespace {
 
-Moves sorted(Moves jumps)
-{
-    std::ranges::sort(jumps, {}, [](const Jump& j) { return std::tuple(j.from, j.over, j.to); });
-    return jumps;
-}
-
-} // namespace
-
-// The oracle's own geometry first: the jumps each cell has by its place on
-// the cross. Then the game's jumps, on random boards, against the oracle's.
-TEST(Jumps, AreTheStraightJumpsOverANeighbourThatTheBoardAllowsASelectedPegCountingAsAPeg)
+// The oracle's own geometry: the jumps each cell has by its place on the
+// cross. The game's jumps meet the oracle's in every game the referee plays.
+TEST(Jumps, NumberOneToFourPerCellByItsPlaceOnTheCross)
 {
     const std::string perCell = "212" "212" "2244422" "1144411" "2244422" "212" "212"; // row by row
     std::string counted(kCellCount, '0');
     for (const Jump& j : straightJumps())
         ++counted[static_cast<std::size_t>(j.from - 1)];
     EXPECT_EQ(counted, perCell);
-    std::mt19937_64 random(33);
-    for (int n = 0; n < 2000; ++n) {
-        Board board;
-        for (CellIndex cell = 1; cell <= kCellCount; ++cell)
-            board.setState(cell, static_cast<CellState>(random() % 3));
-        EXPECT_EQ(sorted(legalJumps(board)), sorted(jumpsIn(positionOf(board)))) << pictureOf(board);
-    }
 }
 
 // Levels 1 to 7 side by side, then the three patterns of level 7.
@@ -56,7 +38,7 @@ TEST(Levels, StartFromTheirPicturesWithTheirNamesAndCaptions)
     for (LevelNumber level = kFirstLevel; level <= kLastLevel; ++level) {
         const auto i = static_cast<std::size_t>(level - 1);
         const std::string name = names[i], number = std::to_string(level);
-        EXPECT_BOARD(startBoard(level), pictureIn(kPictures, i)) << name;
+        EXPECT_EQ(startBoard(level), pictureIn(kPictures, i)) << name;
         EXPECT_EQ(startBoard(level).pegCount(), pegs[i]) << name;
         EXPECT_EQ(levelInfo(level).name, name);
         EXPECT_EQ(levelInfo(level).caption, "Livello " + number + ":");
@@ -70,7 +52,7 @@ TEST(Variants, AreTheWallTheSquareAndThePropellerDrawnByTheirPictures)
     ASSERT_EQ(patterns().size(), 3u);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(patterns()[i].name, names[i]);
-        EXPECT_BOARD(patternBoard(patterns()[i].variant), pictureIn(kPictures, 7 + i));
+        EXPECT_EQ(patternBoard(patterns()[i].variant), pictureIn(kPictures, 7 + i));
     }
 }
 

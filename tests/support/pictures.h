@@ -1,9 +1,11 @@
 #pragma once
 
-// Boards stated as 7-line pictures (see pictureOf), and two boards drawn side
-// by side for a failure message.
+// Boards stated as 7-line pictures (see pictureOf), and drawn as pictures in
+// failure messages: GoogleTest prints a Board through PrintTo.
 
 #include "board.h"
+
+#include <ostream>
 
 #include <string>
 
@@ -28,3 +30,7 @@ inline std::string sideBySide(const Board& actual, const Board& expected)
 }
 
 } // namespace core::testing
+
+namespace core {
+inline void PrintTo(const Board& board, std::ostream* out) { *out << "\n" << pictureOf(board); }
+} // namespace core

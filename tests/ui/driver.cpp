@@ -2,7 +2,7 @@
 
 #include "board/boardview.h"
 #include "controls/form.h"
-#include "expect_board.h"
+#include "pictures.h"
 #include "forms/frmgioco.h"
 #include "geometry.h"
 #include "solver.h"
@@ -334,7 +334,7 @@ void Driver::check()
     EXPECT_TRUE(got == want) << "the game window's game\n" << core::testing::differences(got, want);
     const QImage image = shot(gioco);
     const QPoint origin = gioco->boardView()->mapTo(gioco, QPoint());
-    EXPECT_BOARD(shownBoard(image, origin), want.board);
+    EXPECT_EQ(shownBoard(image, origin), want.board);
     EXPECT_EQ(image.pixelColor(origin + QPoint(252, 60)) == QColor(255, 0, 0), want.overNotice) << "red disc";
     EXPECT_EQ(image.pixelColor(origin + QPoint(252, 284)) == QColor(255, 255, 0), want.variantNotice) << "yellow disc";
     EXPECT_EQ(gioco->findChild<QAction*>("mnuannulla")->isEnabled(), want.canUndo);

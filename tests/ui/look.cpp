@@ -23,75 +23,78 @@
 
 namespace {
 
-struct Text {
-    const char* control;
-    const char* text; // a button without a caption says its tooltip
-    int pixels;       // the font's pixel size (points at 96 dpi); 0 for an icon
+// A control's place in twips in the client area, and what it says with the
+// font's pixel size (points at 96 dpi); a button without a caption says its
+// tooltip, and its font does not matter (0).
+struct Control {
+    const char* name;
+    QRect twips;
+    const char* text = nullptr;
+    int pixels = 0;
 };
 
 struct Look {
     const char* title;
     QSize client; // twips
     const char* focus;
-    std::vector<Text> texts;
-    std::vector<std::pair<const char*, QRect>> places; // twips, in the client area
+    std::vector<Control> controls;
 };
 
-const char* const kHistory =
-    "\"Zibbet\" (si legge \"zìbbet\", con l'accento sulla prima sillaba) è un gioco di logica le cui origini risalgono "
-    "al diciannovesimo secolo. Nessuno sa per certo chi l'ha inventato, ma diverse fonti attribuiscono la sua nascita "
-    "a un prigioniero della Bastiglia. Il gioco si svolgeva su una spartana tavola di legno ed era molto popolare in "
-    "tutta l'Europa del 1800, dove era anche noto come il \"Solitario delle pedine\" (in un vecchio dialetto "
-    "\"zibbet\" vuol dire \"saltello\").";
-
 const Look kLooks[] = {
-    {"Zibbet", {5175, 5430}, "cmdvai", {{"cmdvai", "Comincia", 0}},
+    {"Zibbet", {5175, 5430}, "cmdvai",
      {{"Label1", {480, 240, 4215, 1695}}, {"Picture1", {720, 480, 3735, 1215}}, {"Picture2", {600, 2160, 3975, 2895}},
-      {"cmdvai", {4440, 4680, 615, 615}}}},
+      {"cmdvai", {4440, 4680, 615, 615}, "Comincia"}}},
     {"Zibbet", {5175, 5190}, nullptr,
-     {{"lblover", "Non ci sono più mosse possibili", 11}, {"lblvariante", "Hai completato una variante", 11}},
-     {{"shpover", {3720, 360, 1095, 1095}}, {"lblover", {3840, 480, 855, 855}}, {"shpvariante", {3720, 3720, 1095, 1095}},
-      {"lblvariante", {3780, 3840, 975, 855}}, {"lbllivello", {120, 120, 1095, 375}}, {"lblnome", {120, 480, 1335, 375}},
-      {"Image1", {120, 4920, 1230, 165}}}},
+     {{"shpover", {3720, 360, 1095, 1095}}, {"lblover", {3840, 480, 855, 855}, "Non ci sono più mosse possibili", 11},
+      {"shpvariante", {3720, 3720, 1095, 1095}}, {"lblvariante", {3780, 3840, 975, 855}, "Hai completato una variante", 11},
+      {"lbllivello", {120, 120, 1095, 375}}, {"lblnome", {120, 480, 1335, 375}}, {"Image1", {120, 4920, 1230, 165}}}},
     {"Complimenti!", {5175, 2655}, "cmdstesso",
-     {{"lblmess", "Hai superato il livello!", 21}, {"Label2", "Cosa vuoi fare?", 16}, {"cmdstesso", "Stesso livello", 12},
-      {"cmdsuccessivo", "Livello successivo", 12}, {"cmdesci", "Esci", 12}},
-     {{"lblmess", {480, 240, 4215, 495}}, {"cmdstesso", {480, 1680, 1215, 735}}, {"cmdsuccessivo", {1920, 1680, 1335, 735}},
-      {"Label2", {1200, 960, 2775, 375}}, {"cmdesci", {3480, 1680, 1215, 735}}}},
+     {{"lblmess", {480, 240, 4215, 495}, "Hai superato il livello!", 21},
+      {"cmdstesso", {480, 1680, 1215, 735}, "Stesso livello", 12},
+      {"cmdsuccessivo", {1920, 1680, 1335, 735}, "Livello successivo", 12},
+      {"Label2", {1200, 960, 2775, 375}, "Cosa vuoi fare?", 16}, {"cmdesci", {3480, 1680, 1215, 735}, "Esci", 12}}},
     {"La storia", {5175, 3375}, "cmdindietro",
-     {{"Label1", "La storia del gioco", 16}, {"Label2", kHistory, 12}, {"cmdindietro", "Indietro", 0}},
-     {{"Label1", {120, 240, 2175, 375}}, {"Label2", {360, 720, 4575, 2175}}, {"cmdindietro", {4440, 2640, 615, 615}}}},
+     {{"Label1", {120, 240, 2175, 375}, "La storia del gioco", 16},
+      {"Label2", {360, 720, 4575, 2175},
+       "\"Zibbet\" (si legge \"zìbbet\", con l'accento sulla prima sillaba) è un gioco di logica le cui origini "
+       "risalgono al diciannovesimo secolo. Nessuno sa per certo chi l'ha inventato, ma diverse fonti attribuiscono la "
+       "sua nascita a un prigioniero della Bastiglia. Il gioco si svolgeva su una spartana tavola di legno ed era molto "
+       "popolare in tutta l'Europa del 1800, dove era anche noto come il \"Solitario delle pedine\" (in un vecchio "
+       "dialetto \"zibbet\" vuol dire \"saltello\").", 12},
+      {"cmdindietro", {4440, 2640, 615, 615}, "Indietro"}}},
     {"Istruzioni", {5175, 5535}, "cmdindietro",
-     {{"Label3", "Come si gioca", 16},
-      {"Label4", "Analogamente al gioco della dama, bisogna far \"saltare\" una pedina oltre quella adiacente, per "
-                 "posizionarla su uno spazio vuoto dall'altra parte. Sono ammesse solo le mosse in senso orizzontale o "
-                 "verticale. La pedina \"mangiata\" viene automaticamente rimossa dalla tavola.", 12},
-      {"Label5", "L'obiettivo del gioco è mangiare tutte le pedine finché non ne resta una soltanto. Una sfida "
-                 "ulteriore è finire il gioco con l'ultima pedina al centro della tavola, ma la partita è vinta "
-                 "ugualmente se la pedina si trova in altre posizioni.", 12},
-      {"Label6", "Nel gioco sono presenti 7 livelli di difficoltà. È consigliabile cominciare dal primo livello, il più "
-                 "semplice, per poi proseguire con i livelli sempre più complessi; è possibile comunque giocare "
-                 "partendo da qualsiasi livello.", 12},
-      {"Label7", "Per spostare una pedina bisogna cliccare una volta per selezionarla, poi cliccare sulla destinazione "
-                 "per spostarla.", 12},
-      {"cmdindietro", "Indietro", 0}},
-     {{"Label3", {120, 120, 1575, 375}}, {"Label4", {360, 600, 4575, 1335}}, {"Label5", {360, 1920, 4575, 1335}},
-      {"Label6", {360, 3240, 4575, 1335}}, {"Label7", {360, 4560, 3975, 855}}, {"cmdindietro", {4440, 4800, 615, 615}}}},
+     {{"Label3", {120, 120, 1575, 375}, "Come si gioca", 16},
+      {"Label4", {360, 600, 4575, 1335},
+       "Analogamente al gioco della dama, bisogna far \"saltare\" una pedina oltre quella adiacente, per posizionarla "
+       "su uno spazio vuoto dall'altra parte. Sono ammesse solo le mosse in senso orizzontale o verticale. La pedina "
+       "\"mangiata\" viene automaticamente rimossa dalla tavola.", 12},
+      {"Label5", {360, 1920, 4575, 1335},
+       "L'obiettivo del gioco è mangiare tutte le pedine finché non ne resta una soltanto. Una sfida ulteriore è finire "
+       "il gioco con l'ultima pedina al centro della tavola, ma la partita è vinta ugualmente se la pedina si trova in "
+       "altre posizioni.", 12},
+      {"Label6", {360, 3240, 4575, 1335},
+       "Nel gioco sono presenti 7 livelli di difficoltà. È consigliabile cominciare dal primo livello, il più semplice, "
+       "per poi proseguire con i livelli sempre più complessi; è possibile comunque giocare partendo da qualsiasi "
+       "livello.", 12},
+      {"Label7", {360, 4560, 3975, 855},
+       "Per spostare una pedina bisogna cliccare una volta per selezionarla, poi cliccare sulla destinazione per "
+       "spostarla.", 12},
+      {"cmdindietro", {4440, 4800, 615, 615}, "Indietro"}}},
     {"Le varianti", {6975, 5175}, "cmdindietro",
-     {{"Label3", "Le varianti del gioco", 16},
-      {"Label4", "Un'interessante variante del gioco originale è partire dal settimo livello - Il solitario, per poi "
-                 "mangiare le pedine in modo che rimangano i seguenti schemi.", 12},
-      {"Label1", "Il muro", 16}, {"Label5", "Il quadrato", 16}, {"Label2", "L'elica", 16}, {"cmdindietro", "Indietro", 0}},
-     {{"Label3", {120, 120, 2295, 375}}, {"Label4", {360, 600, 6495, 615}}, {"Label1", {120, 1440, 2175, 375}},
-      {"Label5", {2400, 1440, 2175, 375}}, {"Label2", {4680, 1440, 2175, 375}}, {"Picture1", {120, 1920, 2175, 2415}},
-      {"Picture2", {2400, 1920, 2175, 2415}}, {"Picture3", {4680, 1920, 2175, 2415}}, {"cmdindietro", {6240, 4440, 615, 615}}}},
+     {{"Label3", {120, 120, 2295, 375}, "Le varianti del gioco", 16},
+      {"Label4", {360, 600, 6495, 615},
+       "Un'interessante variante del gioco originale è partire dal settimo livello - Il solitario, per poi mangiare le "
+       "pedine in modo che rimangano i seguenti schemi.", 12},
+      {"Label1", {120, 1440, 2175, 375}, "Il muro", 16}, {"Label5", {2400, 1440, 2175, 375}, "Il quadrato", 16},
+      {"Label2", {4680, 1440, 2175, 375}, "L'elica", 16}, {"Picture1", {120, 1920, 2175, 2415}},
+      {"Picture2", {2400, 1920, 2175, 2415}}, {"Picture3", {4680, 1920, 2175, 2415}},
+      {"cmdindietro", {6240, 4440, 615, 615}, "Indietro"}}},
     {"Informazioni", {5175, 2790}, "cmdok",
-     {{"Label8", "data: ", 13}, {"Label9", "settembre 2002", 13}, {"Label2", "autore: ", 13}, {"Label6", "Luca Ferri", 13},
-      {"Label3", "e-mail: ", 13}, {"Label7", "ferri@example.com", 13}, {"cmdok", "&OK", 11}},
      {{"Image1", {840, 480, 480, 480}}, {"Label1", {720, 360, 735, 735}}, {"Picture1", {1800, 360, 2655, 855}},
-      {"Label8", {840, 1560, 615, 255}}, {"Label9", {1560, 1560, 1695, 255}}, {"Label2", {720, 1920, 735, 255}},
-      {"Label6", {1560, 1920, 1095, 255}}, {"Label3", {480, 2280, 975, 255}}, {"Label7", {1560, 2280, 1815, 255}},
-      {"cmdok", {4080, 2280, 855, 375}}}},
+      {"Label8", {840, 1560, 615, 255}, "data: ", 13}, {"Label9", {1560, 1560, 1695, 255}, "settembre 2002", 13},
+      {"Label2", {720, 1920, 735, 255}, "autore: ", 13}, {"Label6", {1560, 1920, 1095, 255}, "Luca Ferri", 13},
+      {"Label3", {480, 2280, 975, 255}, "e-mail: ", 13}, {"Label7", {1560, 2280, 1815, 255}, "ferri@example.com", 13},
+      {"cmdok", {4080, 2280, 855, 375}, "&OK", 11}}},
 };
 
 // name caption shortcut, "-" for a separator, menu by menu.
@@ -153,26 +156,24 @@ void checkLook(const QWidget* w, ui::WindowId id)
     const QPoint offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 1) << "centred on the screen";
     EXPECT_EQ(w->focusWidget() ? w->focusWidget()->objectName() : QString(), look.focus ? look.focus : "");
-    for (const Text& t : look.texts) {
-        const QWidget* control = w->findChild<QWidget*>(QString::fromLatin1(t.control));
-        ASSERT_NE(control, nullptr) << t.control;
-        const auto* label = qobject_cast<const QLabel*>(control);
-        const auto* button = qobject_cast<const QAbstractButton*>(control);
-        const QString said = label ? label->text() : button->text().isEmpty() ? button->toolTip() : button->text();
-        EXPECT_EQ(said, QString::fromUtf8(t.text)) << t.control;
-        EXPECT_TRUE(t.pixels == 0 || control->font().pixelSize() == t.pixels) << t.control;
-    }
-    auto places = look.places;
+    auto controls = look.controls;
     for (core::CellIndex cell = 1; id == ui::WindowId::Gioco && cell <= core::kCellCount; ++cell) {
         const core::GridPos at = core::gridPosOf(cell);
-        places.emplace_back(nullptr, QRect(600 * at.col, 600 * at.row, 375, 375));
+        controls.push_back({nullptr, QRect(600 * at.col, 600 * at.row, 375, 375)});
     }
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        const auto& [name, twips] = places[i];
-        const QString control = name ? QString::fromLatin1(name) : QStringLiteral("pct(%1)").arg(i - look.places.size() + 1);
-        const QWidget* child = w->findChild<QWidget*>(control);
-        ASSERT_NE(child, nullptr) << control.toStdString();
-        EXPECT_EQ(QRect(child->mapTo(w, QPoint()) - client, child->size()), inPixels(twips)) << control.toStdString();
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control& c = controls[i];
+        const QString name = c.name ? QString::fromLatin1(c.name) : QStringLiteral("pct(%1)").arg(i - look.controls.size() + 1);
+        SCOPED_TRACE(name.toStdString());
+        const QWidget* control = w->findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(QRect(control->mapTo(w, QPoint()) - client, control->size()), inPixels(c.twips));
+        const auto* label = qobject_cast<const QLabel*>(control);
+        const auto* button = qobject_cast<const QAbstractButton*>(control);
+        if (!c.text)
+            continue;
+        EXPECT_EQ(label ? label->text() : button->text().isEmpty() ? button->toolTip() : button->text(), c.text);
+        EXPECT_TRUE(c.pixels == 0 || control->font().pixelSize() == c.pixels);
     }
     if (id == ui::WindowId::Gioco) {
         EXPECT_EQ(menusOf(w), kMenus);
