@@ -51,21 +51,22 @@ TEST(VariantNotice, FollowsThePatternsOnLevelSevenThroughJumpsUndoAndOtherLevels
 
 TEST(RandomPlay, KeepsTheRulesInSeededGamesFromEveryLevel)
 {
-    int singlePegs = 0, locks = 0, dialogs = 0;
+    int singlePegs = 0, locks = 0, dialogs = 0, variants = 0;
     for (std::uint64_t seed = 1'000'000; seed < 1'001'400; ++seed) {
         std::mt19937_64 random(seed);
         Referee referee;
         referee.startLevel(static_cast<LevelNumber>(1 + seed % kLastLevel));
         for (int step = 0; step < 120 && referee.fault().empty(); ++step) {
             // Mostly the actions that play a possible jump.
-            referee.act(static_cast<unsigned>(random() % 4 != 0 ? 100 + random() % 100 : random() % 256));
+            playByte(referee, static_cast<unsigned>(random() % 4 != 0 ? 100 + random() % 100 : random() % 256));
             singlePegs += referee.game().board().pegCount() == 1 ? 1 : 0;
             locks += referee.game().isGameOver() ? 1 : 0;
             dialogs += referee.dialog() ? 1 : 0;
+            variants += referee.game().variantNoticeVisible() ? 1 : 0;
         }
         ASSERT_EQ(referee.fault(), "") << "in the game of seed " << seed;
     }
-    EXPECT_TRUE(singlePegs > 0 && locks > 0 && dialogs > 0) << "the ends of play must be reached";
+    EXPECT_TRUE(singlePegs > 0 && locks > 0 && dialogs > 0 && variants > 0) << "the ends of play must be reached";
 }
 
 } // namespace core::testing

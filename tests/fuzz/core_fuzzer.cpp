@@ -1,7 +1,7 @@
 // Plays the input as a game, one action of the player a byte (see
-// Referee::act); a broken rule aborts with its text and the boards.
+// playByte); a broken rule aborts with its text and the boards.
 
-#include "referee.h"
+#include "solver.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -11,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     core::testing::Referee referee;
     for (std::size_t i = 0; i < size; ++i) {
-        referee.act(data[i]);
+        playByte(referee, data[i]);
         if (!referee.fault().empty()) {
             std::fprintf(stderr, "broken rule at byte %zu: %s\n", i, referee.fault().c_str());
             std::abort();
