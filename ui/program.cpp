@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "board/cellwidget.h"
+#include "controls/accessibility.h"
 #include "controls/fonts.h"
 #include "forms/frmgioco.h"
 #include "forms/frminfo.h"
@@ -23,6 +25,8 @@ std::size_t slot(WindowId id)
 Program::Program()
 {
     installFontSubstitutes();
+    installAccessibility();
+    CellWidget::installAccessibility();
 }
 
 Program::~Program()

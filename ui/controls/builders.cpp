@@ -67,13 +67,16 @@ QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsArea, cons
     button->setAutoDefault(false);
     if (QStyle* classic = classicButtonStyle())
         button->setStyle(classic);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::Button, colours::kCell);
-    palette.setColor(QPalette::ButtonText, colours::kBlack);
-    button->setPalette(palette);
+    if (!style.systemColours) {
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, colours::kCell);
+        palette.setColor(QPalette::ButtonText, colours::kBlack);
+        button->setPalette(palette);
+    }
     if (!style.iconPath.isEmpty()) {
         button->setIcon(svgIcon(style.iconPath));
         button->setIconSize(QSize(32, 32));
+        button->setAccessibleName(style.toolTip);
     }
     button->setToolTip(style.toolTip);
     return button;

@@ -36,12 +36,14 @@ struct LabelStyle {
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twipsRect,
                   const LabelStyle& style);
 
-// A push button with a coloured face and either a caption or an icon.
+// A push button with a coloured face and either a caption or an icon. An
+// icon button is named by its tooltip for assistive technology.
 struct ButtonStyle {
     QString caption;
     QString iconPath;  // an SVG shown at 32 x 32 instead of a caption
     QString toolTip;
     FontStyle font{};
+    bool systemColours = false; // the desktop's button face instead of the yellow one
 };
 
 QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsRect, const ButtonStyle& style);

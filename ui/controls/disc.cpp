@@ -1,5 +1,7 @@
 #include "disc.h"
 
+#include "accessibility.h"
+
 #include <QPainter>
 
 namespace ui {
@@ -7,6 +9,7 @@ namespace ui {
 Disc::Disc(QWidget* parent, const QString& objectName, QColor colour) : QWidget(parent), m_colour(colour)
 {
     setObjectName(objectName);
+    setAccessibleRole(this, QAccessible::Graphic); // decoration: no name
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 

@@ -1,12 +1,15 @@
 #include "form.h"
 
+#include "accessibility.h"
 #include "art.h"
 #include "centring.h"
+#include "taskbar.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace ui {
 
@@ -21,11 +24,13 @@ Qt::WindowFlags flagsOf(Frame frame)
 
 } // namespace
 
-Form::Form(const QString& objectName, const QString& title, Frame frame) : QWidget(nullptr, flagsOf(frame))
+Form::Form(const QString& objectName, const QString& title, Frame frame)
+    : QWidget(nullptr, flagsOf(frame)), m_frame(frame)
 {
     setObjectName(objectName);
     setWindowTitle(title);
     setWindowIcon(appIcon());
+    setAccessibleRole(this, frame == Frame::Dialog ? QAccessible::Dialog : QAccessible::Window);
 }
 
 void Form::finishLoad(QSize clientSize)
@@ -36,6 +41,14 @@ void Form::finishLoad(QSize clientSize)
         setFixedSize(clientSize);
     adjustSize();
     centreOnScreen(this);
+}
+
+// A window shown by the program, not by the window system giving it back.
+void Form::showEvent(QShowEvent* event)
+{
+    if (m_frame == Frame::Dialog && !event->spontaneous())
+        keepOutOfTaskbar(this);
+    QWidget::showEvent(event);
 }
 
 void Form::keyPressEvent(QKeyEvent* event)

@@ -9,8 +9,8 @@ namespace ui {
 // The frame a window is drawn with. Both are fixed: no resizing, no
 // minimise or maximise button, a close box in the title bar.
 enum class Frame {
-    Single, // a main window, shown in the task bar
-    Dialog, // a secondary window
+    Single, // a main window, shown in the task bar; a frame to assistive technology
+    Dialog, // a secondary window, kept out of the task bar; a dialog to assistive technology
 };
 
 // The common ground of the program's windows: a fixed frame, the program's
@@ -24,6 +24,8 @@ class Form : public QWidget {
     Q_OBJECT
 public:
     Form(const QString& objectName, const QString& title, Frame frame);
+
+    Frame frame() const { return m_frame; }
 
     void setDefaultButton(QPushButton* button) { m_defaultButton = button; }
     void setCancelButton(QPushButton* button) { m_cancelButton = button; }
@@ -41,10 +43,12 @@ protected:
     // Sets the client area and centres the window: the end of every load.
     void finishLoad(QSize clientSize);
 
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    Frame m_frame;
     QPushButton* m_defaultButton = nullptr;
     QPushButton* m_cancelButton = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include "accessibility.h"
 #include "art.h"
 
 #include <QPainter>
@@ -10,6 +11,7 @@ PictureBox::PictureBox(QWidget* parent, const QString& objectName, const QString
     : QWidget(parent), m_svgPath(svgPath), m_background(background)
 {
     setObjectName(objectName);
+    setAccessibleRole(this, QAccessible::Graphic); // decoration: no name
 }
 
 void PictureBox::paintEvent(QPaintEvent*)

@@ -33,7 +33,7 @@ const InfoRow kRows[] = {
 
 FrmInfo::FrmInfo() : HelpScreen(QStringLiteral("frminfo"), QStringLiteral("Informazioni"))
 {
-    QPushButton* ok = makeButton(this, "cmdok", QRect(4080, 2280, 855, 375), {QStringLiteral("&OK"), {}, {}, {}});
+    QPushButton* ok = makeButton(this, "cmdok", QRect(4080, 2280, 855, 375), {QStringLiteral("&OK"), {}, {}, {}, true});
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &HelpScreen::backRequested);
     setCancelButton(ok);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QAccessible>
+
+class QString;
+class QWidget;
+
+namespace ui {
+
+// Shows a widget to assistive technology in a role of the program's choice,
+// named by its accessible name (a window's name is its title): a frame or a
+// dialog for the windows, a graphic for pictures that only decorate, a
+// notification for a notice that is said as soon as it is shown. Works
+// through the factory of installAccessibility().
+void setAccessibleRole(QWidget* widget, QAccessible::Role role);
+
+// Makes a screen reader say text now. Qt 6.4 has no announcement of its own;
+// what a screen reader does say is a notification that shows, so announcer
+// is a hidden widget in that role that seems to show each time.
+void announce(QWidget* announcer, const QString& text);
+
+// Installs the factory behind setAccessibleRole, once per process, before
+// the first window is made.
+void installAccessibility();
+
+} // namespace ui

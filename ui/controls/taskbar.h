@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace ui {
+
+// Keeps a window that is about to be shown out of the task bar. On X11 this
+// is the EWMH state _NET_WM_STATE_SKIP_TASKBAR, for which Qt has no flag: it
+// is added to the native window before it is mapped, and Qt merges it with
+// the states it sets itself. A window manager drops the state when the
+// window is hidden, so it is needed before every show. Elsewhere: nothing.
+void keepOutOfTaskbar(QWidget* window);
+
+} // namespace ui
