@@ -1,14 +1,15 @@
 #include "boardview.h"
 
-#include "controls/art.h"
 #include "cellwidget.h"
+#include "controls/accessibility.h"
+#include "controls/art.h"
 #include "controls/builders.h"
+#include "controls/disc.h"
 #include "controls/fonts.h"
-#include "geometry.h"
 #include "controls/palette.h"
 #include "controls/picturebox.h"
-#include "controls/disc.h"
 #include "controls/twips.h"
+#include "geometry.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -78,8 +79,33 @@ void BoardView::createCells()
         const core::GridPos pos = core::gridPosOf(i);
         cell->setGeometry(twipsRect(kPitchTwips * pos.col, kPitchTwips * pos.row, kCellTwips, kCellTwips));
         connect(cell, &CellWidget::clicked, this, &BoardView::cellClicked);
+        connect(cell, &CellWidget::stepRequested, this, &BoardView::step);
+        connect(cell, &CellWidget::focusEntered, this, &BoardView::makeTabStop);
         m_cells[static_cast<std::size_t>(i - 1)] = cell;
     }
+    makeTabStop(1);
+    m_announcer = new QWidget(this);
+    m_announcer->setObjectName(QStringLiteral("annuncio"));
+    m_announcer->hide();
+    setAccessibleRole(m_announcer, QAccessible::Notification);
+}
+
+// The next hole in that direction, past any square off the cross; none at
+// the edge.
+void BoardView::step(core::CellIndex from, int dRow, int dCol)
+{
+    const core::GridPos at = core::gridPosOf(from);
+    for (int n = 1; n < core::kGridSize; ++n)
+        if (CellWidget* next = cell(core::cellAt(at.row + n * dRow, at.col + n * dCol)))
+            return next->setFocus(Qt::OtherFocusReason);
+}
+
+// One cell at a time is in the tab chain, so Tab enters and leaves the board
+// in one step; the others still take the focus from a click.
+void BoardView::makeTabStop(core::CellIndex index)
+{
+    for (CellWidget* c : m_cells)
+        c->setFocusPolicy(c->index() == index ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void BoardView::createNotices()
@@ -95,6 +121,11 @@ void BoardView::createNotices()
     m_shpvariante->setGeometry(twipsRect(3720, 3720, 1095, 1095));
     m_lblvariante = makeLabel(this, "lblvariante", QStringLiteral("Hai completato una variante"),
                               QRect(3780, 3840, 975, 855), {colours::kBlue, noticeFont, Qt::AlignHCenter});
+    // Said by a screen reader the moment they show.
+    for (QLabel* notice : {m_lblover, m_lblvariante}) {
+        setAccessibleRole(notice, QAccessible::Notification);
+        notice->setAccessibleName(notice->text());
+    }
     setNoticeVisible(m_shpover, m_lblover, false);
     setNoticeVisible(m_shpvariante, m_lblvariante, false);
 }
@@ -113,8 +144,12 @@ void BoardView::createHiddenLabels()
 
 void BoardView::showBoard(const core::Board& board)
 {
-    for (CellWidget* cell : m_cells)
+    for (CellWidget* cell : m_cells) {
+        const core::CellState was = cell->state();
         cell->setState(board.stateOf(cell->index()));
+        if (cell->hasFocus() && cell->state() != was)
+            announce(m_announcer, cell->stateText());
+    }
 }
 
 void BoardView::showOverNotice(bool visible)

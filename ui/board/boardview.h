@@ -17,6 +17,8 @@ class Disc;
 // What the game window shows below its menu bar: the raised cross, the 33
 // cells, the two notices and the small drawing at the bottom. It paints
 // from the state it is given and reports clicks on cells; it knows no rules.
+// The keyboard walks the cells along the cross, and Tab enters the board at
+// the cell that last had the focus.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +45,8 @@ private:
     void createCells();
     void createNotices();
     void createHiddenLabels();
+    void step(core::CellIndex from, int dRow, int dCol);
+    void makeTabStop(core::CellIndex index);
 
     std::array<CellWidget*, core::kCellCount> m_cells{};
     Disc* m_shpover = nullptr;
@@ -51,6 +55,7 @@ private:
     QLabel* m_lblvariante = nullptr;
     QLabel* m_lbllivello = nullptr;
     QLabel* m_lblnome = nullptr;
+    QWidget* m_announcer = nullptr; // says what the focused cell now holds
 };
 
 } // namespace ui
