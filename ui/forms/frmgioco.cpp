@@ -4,7 +4,6 @@
 #include "controls/builders.h"
 #include "levels.h"
 
-#include <QActionGroup>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -50,13 +49,10 @@ void FrmGioco::createMenus()
 
     QMenu* livello = m_menuBar->addMenu(QStringLiteral("&Livello"));
     livello->setObjectName(QStringLiteral("mnulivello"));
-    auto* levels = new QActionGroup(this);
     for (core::LevelNumber n = core::kFirstLevel; n <= core::kLastLevel; ++n) {
         const core::Level& info = core::levelInfo(n);
         const QByteArray name = "mnu" + QByteArray::number(n);
         QAction* entry = addEntry(livello, name.constData(), toQString(info.menuCaption));
-        entry->setCheckable(true);
-        levels->addAction(entry);
         connect(entry, &QAction::triggered, this, [this, n] { mnuLevel_Click(n); });
         m_levelEntries[static_cast<std::size_t>(n - 1)] = entry;
     }
@@ -130,7 +126,13 @@ void FrmGioco::showState()
     m_board->showVariantNotice(m_game.variantNoticeVisible());
     m_board->setLevelCaptions(toQString(m_game.levelCaption()), toQString(m_game.levelName()));
     m_mnuannulla->setEnabled(m_game.canUndo());
-    m_levelEntries[static_cast<std::size_t>(m_game.level() - 1)]->setChecked(true);
+    // A check mark on the current level's entry alone: only that entry is
+    // checkable, so the others show no box either.
+    for (core::LevelNumber n = core::kFirstLevel; n <= core::kLastLevel; ++n) {
+        QAction* entry = m_levelEntries[static_cast<std::size_t>(n - 1)];
+        entry->setCheckable(n == m_game.level());
+        entry->setChecked(n == m_game.level());
+    }
 }
 
 } // namespace ui
