@@ -7,12 +7,24 @@
 #include "geometry.h"
 #include "solver.h"
 
+#include "controls/palette.h"
+
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <deque>
+#include <ranges>
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -75,7 +87,18 @@ std::vector<Command> makeCommands()
              d.referee().startLevel(7);
              d.playJumps(core::testing::routeTo(static_cast<core::Variant>(d.random() % 3)));
          }, 2},
-        {"Enter on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Return); }},
+        {"Tab on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Tab); d.ringShown(); }},
+        {"an arrow key", Gioco, [](Driver& d) {
+             const int dRow = int(d.random() % 3) - 1;
+             d.arrow(dRow, dRow ? 0 : d.random() % 2 ? 1 : -1);
+         }, 20},
+        {"Space on frmgioco", Gioco, [](Driver& d) { d.press(Qt::Key_Space); }, 10},
+        {"Enter on frmgioco", Gioco, [](Driver& d) { d.press(Qt::Key_Return); }},
+        {"solve the level by keyboard", Gioco, [](Driver& d) {
+             d.key(Gioco, Qt::Key_F2);
+             d.referee().restart();
+             d.playJumpsByKeyboard(core::testing::solutionOf(d.referee().game().level()));
+         }, 2},
         {"Escape on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Escape); }},
         {"Tab on frmscelta", Scelta, [](Driver& d) { d.key(Scelta, Qt::Key_Tab); }},
         {"Enter on frmscelta", Scelta, [](Driver& d) { // presses the button with the focus
@@ -124,11 +147,15 @@ std::vector<Command> makeCommands()
     return all;
 }
 
+// A menu left open, and the menu bar left holding the keyboard, are put
+// away with Escape, as a player would.
 void settle()
 {
     for (int i = 0; i < 3; ++i) {
         while (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
+            QTest::keyClick(popup, Qt::Key_Escape);
+        if (auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget()))
+            QTest::keyClick(bar, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     }
@@ -166,6 +193,48 @@ core::Board shownBoard(const QImage& image, QPoint origin)
     return board;
 }
 
+// What the program told assistive technology during a command.
+struct Sent {
+    const QObject* object;
+    QAccessible::Event type;
+    QString name; // of what showed
+};
+std::vector<Sent> sent;
+
+void record(QAccessibleEvent* event)
+{
+    QAccessibleInterface* shown = event->type() == QAccessible::ObjectShow ? event->accessibleInterface() : nullptr;
+    sent.push_back({event->object(), event->type(), shown ? shown->text(QAccessible::Name) : QString()});
+}
+
+bool wasSent(const QObject* object, QAccessible::Event type)
+{
+    return std::ranges::any_of(sent, [&](const Sent& s) { return s.object == object && s.type == type; });
+}
+
+// Assistive technology listens from the start, as a screen reader would.
+void listen()
+{
+    static const bool listening = [] {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QAccessible::installUpdateHandler(record);
+        return true;
+    }();
+    (void)listening;
+}
+
+QString said(core::CellState state)
+{
+    switch (state) {
+    case core::CellState::Peg: return QStringLiteral("pedina");
+    case core::CellState::Selected: return QStringLiteral("pedina selezionata");
+    case core::CellState::Empty: break;
+    }
+    return QStringLiteral("vuota");
+}
+
+QString cellName(core::CellIndex cell) { return QStringLiteral("pct(%1)").arg(cell); }
+
 } // namespace
 
 const std::vector<Command>& commands()
@@ -182,7 +251,11 @@ void Driver::run(const std::string& name)
     run(*named);
 }
 
-Driver::Driver(std::uint64_t seed) : random(seed) { startProgram(); }
+Driver::Driver(std::uint64_t seed) : random(seed)
+{
+    listen();
+    startProgram();
+}
 
 Driver::~Driver()
 {
@@ -204,6 +277,8 @@ void Driver::startProgram()
 void Driver::run(const Command& c)
 {
     ASSERT_TRUE(isOpen(c.on) && window(c.on)) << c.name << " needs " << nameOf(c.on);
+    sent.clear();
+    m_keyedGame = false;
     c.run(*this);
     settle();
     check();
@@ -242,6 +317,7 @@ void Driver::click(WindowId id, const char* button)
 void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers)
 {
     QWidget* w = window(id);
+    m_keyedGame = m_keyedGame || id == WindowId::Gioco;
     w->activateWindow();
     QApplication::setActiveWindow(w);
     ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
@@ -272,9 +348,74 @@ void Driver::clickCell(core::CellIndex cell)
     const core::GridPos at = core::gridPosOf(cell);
     const QPoint centre = gioco->boardView()->mapTo(gioco, QPoint(40 * at.col + 12, 40 * at.row + 12));
     QTest::mouseClick(gioco->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+    m_focus = cell;
+    m_ring = false;
     m_referee.click(cell);
     if (m_referee.dialog())
         opened(WindowId::Scelta);
+}
+
+namespace {
+
+struct Arrow {
+    Qt::Key key;
+    int dRow, dCol;
+};
+const Arrow kArrows[] = {{Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}};
+
+core::CellIndex neighbour(core::CellIndex cell, const Arrow& a)
+{
+    const core::GridPos at = core::gridPosOf(cell);
+    return core::cellAt(at.row + a.dRow, at.col + a.dCol);
+}
+
+// The shortest way over the arrow keys from one cell to another.
+std::vector<Arrow> way(core::CellIndex from, core::CellIndex to)
+{
+    std::map<core::CellIndex, std::vector<Arrow>> ways{{from, {}}};
+    for (std::deque<core::CellIndex> next{from}; !next.empty(); next.pop_front())
+        for (const Arrow& a : kArrows)
+            if (const core::CellIndex n = neighbour(next.front(), a); n != core::kNoCell && !ways.contains(n)) {
+                ways[n] = ways[next.front()];
+                ways[n].push_back(a);
+                next.push_back(n);
+            }
+    return ways.at(to);
+}
+
+} // namespace
+
+// An arrow moves the focus one hole along the cross and shows the ring; at
+// the edge of the cross it does nothing.
+void Driver::arrow(int dRow, int dCol)
+{
+    const Arrow& a = *std::ranges::find_if(kArrows, [&](const Arrow& each) { return each.dRow == dRow && each.dCol == dCol; });
+    key(WindowId::Gioco, a.key);
+    if (const core::CellIndex n = neighbour(m_focus, a); n != core::kNoCell) {
+        m_focus = n;
+        m_ring = true;
+    }
+}
+
+// Space or Enter: a click on the focused cell.
+void Driver::press(Qt::Key k)
+{
+    key(WindowId::Gioco, k);
+    m_referee.click(m_focus);
+    if (m_referee.dialog())
+        opened(WindowId::Scelta);
+}
+
+void Driver::playJumpsByKeyboard(const core::testing::Moves& jumps)
+{
+    for (const core::Jump& j : jumps)
+        for (const core::CellIndex cell : {j.from, j.to}) {
+            if (cell == j.from && m_referee.game().board().stateOf(cell) == core::CellState::Selected)
+                continue;
+            for (const Arrow& a : way(m_focus, cell))
+                arrow(a.dRow, a.dCol);
+            press(Qt::Key_Space);
+        }
 }
 
 void Driver::playJumps(const core::testing::Moves& jumps)
@@ -288,8 +429,11 @@ void Driver::playJumps(const core::testing::Moves& jumps)
 
 void Driver::showGame()
 {
-    if (!isOpen(WindowId::Gioco))
+    if (!isOpen(WindowId::Gioco)) {
         m_referee.reload();
+        m_focus = 1;
+        m_ring = false;
+    }
     opened(WindowId::Gioco);
 }
 
@@ -340,4 +484,50 @@ void Driver::check()
     EXPECT_EQ(gioco->findChild<QAction*>("mnuannulla")->isEnabled(), want.canUndo);
     for (int n = 1; n <= 7; ++n)
         EXPECT_EQ(gioco->findChild<QAction*>(QStringLiteral("mnu%1").arg(n))->isChecked(), n == want.level) << n;
+    checkKeyboardAndScreenReader(gioco, image, want);
+}
+
+// The focus where the keyboard put it, its ring only when the keyboard did;
+// each cell told to a screen reader as the screen shows it, and every change
+// since the last check sent as an event.
+void Driver::checkKeyboardAndScreenReader(const QWidget* gioco, const QImage& image, const core::testing::Seen& want)
+{
+    const bool active = QApplication::activeWindow() == gioco;
+    const bool sameWindow = m_gameBefore == gioco;
+    EXPECT_EQ(gioco->focusWidget() ? gioco->focusWidget()->objectName() : QString(), cellName(m_focus));
+    const QPoint origin = static_cast<const ui::FrmGioco*>(gioco)->boardView()->mapTo(gioco, QPoint());
+    for (core::CellIndex cell = 1; cell <= core::kCellCount; ++cell) {
+        SCOPED_TRACE("cell " + std::to_string(cell));
+        const core::GridPos at = core::gridPosOf(cell);
+        const QColor ring = image.pixelColor(origin + QPoint(40 * at.col + 12, 40 * at.row + 2));
+        EXPECT_EQ(ring == ui::colours::kBlue, m_ring && active && cell == m_focus) << "focus ring";
+        const QWidget* widget = gioco->findChild<QWidget*>(cellName(cell));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+        const core::CellState state = want.board.stateOf(cell);
+        EXPECT_EQ(a->role(), QAccessible::Button);
+        EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("riga %1, colonna %2").arg(at.row).arg(at.col));
+        EXPECT_EQ(a->text(QAccessible::Description), said(state));
+        EXPECT_TRUE(a->state().focusable);
+        EXPECT_EQ(a->state().selected, state == core::CellState::Selected);
+        EXPECT_EQ(a->state().focused, active && cell == m_focus);
+        const bool changed = sameWindow && m_before.board.stateOf(cell) != state;
+        EXPECT_TRUE(!changed || wasSent(widget, QAccessible::DescriptionChanged)) << "no event for the change";
+    }
+    const auto noticeSaid = [&](bool before, bool now, const char* label) {
+        const bool shown = sameWindow && now && !before;
+        EXPECT_TRUE(!shown || wasSent(gioco->findChild<QWidget*>(QLatin1String(label)), QAccessible::ObjectShow)) << label;
+    };
+    noticeSaid(m_before.overNotice, want.overNotice, "lblover");
+    noticeSaid(m_before.variantNotice, want.variantNotice, "lblvariante");
+    // A key on the game window that changes the cell under the focus has it
+    // said at once. (Changed under another window, the cell is said when the
+    // focus comes back.)
+    const QObject* announcer = gioco->findChild<QWidget*>(QStringLiteral("annuncio"));
+    if (sameWindow && active && m_keyedGame && m_before.board.stateOf(m_focus) != want.board.stateOf(m_focus)) {
+        const auto last = std::ranges::find(sent | std::views::reverse, announcer, &Sent::object);
+        ASSERT_NE(last, std::ranges::rend(sent)) << "nothing said about the focused cell";
+        EXPECT_EQ(last->name, said(want.board.stateOf(m_focus)));
+    }
+    m_before = want;
+    m_gameBefore = const_cast<QWidget*>(gioco);
 }

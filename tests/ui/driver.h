@@ -11,6 +11,7 @@
 #include "referee.h"
 
 #include <QImage>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -18,6 +19,8 @@
 #include <set>
 
 class Driver;
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 struct Command {
     std::string name;
@@ -56,6 +59,11 @@ public:
     static void closeBox(QWidget* window);
     void clickCell(core::CellIndex cell);
     void playJumps(const core::testing::Moves& jumps);
+    // The keyboard on the board: an arrow key, Space on the focused cell, and
+    // the arrows and Spaces that play the jumps.
+    void arrow(int dRow, int dCol);
+    void press(Qt::Key key);
+    void playJumpsByKeyboard(const core::testing::Moves& jumps);
 
     // What the commands tell the model.
     core::testing::Referee& referee() { return m_referee; }
@@ -63,14 +71,22 @@ public:
     void opened(ui::WindowId id) { m_open.insert(id); }
     void closed(ui::WindowId id);
     void programEnded(); // every window gone at once
+    void ringShown() { m_ring = true; } // Tab inside the board
     std::mt19937_64 random;
 
 private:
     void startProgram();
     void check();
+    void checkKeyboardAndScreenReader(const QWidget* gioco, const QImage& image, const core::testing::Seen& want);
 
     std::unique_ptr<ui::Program> m_program;
     core::testing::Referee m_referee;
     std::set<ui::WindowId> m_open;
     std::set<const QWidget*> m_looked; // windows whose look has been checked
+    // The cell with the game window's focus, and whether a ring shows it.
+    core::CellIndex m_focus = 1;
+    bool m_ring = false;
+    core::testing::Seen m_before; // as the last check saw the game window
+    QPointer<QWidget> m_gameBefore;
+    bool m_keyedGame = false; // a key went to the game window in this command
 };

@@ -12,6 +12,8 @@
 #include "variants.h"
 
 #include <QAbstractButton>
+#include <QPushButton>
+#include <QAccessible>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -44,7 +46,7 @@ const Look kLooks[] = {
     {"Zibbet", {5175, 5430}, "cmdvai",
      {{"Label1", {480, 240, 4215, 1695}}, {"Picture1", {720, 480, 3735, 1215}}, {"Picture2", {600, 2160, 3975, 2895}},
       {"cmdvai", {4440, 4680, 615, 615}, "Comincia"}}},
-    {"Zibbet", {5175, 5190}, nullptr,
+    {"Zibbet", {5175, 5190}, "pct(1)",
      {{"shpover", {3720, 360, 1095, 1095}}, {"lblover", {3840, 480, 855, 855}, "Non ci sono più mosse possibili", 11},
       {"shpvariante", {3720, 3720, 1095, 1095}}, {"lblvariante", {3780, 3840, 975, 855}, "Hai completato una variante", 11},
       {"lbllivello", {120, 120, 1095, 375}}, {"lblnome", {120, 480, 1335, 375}}, {"Image1", {120, 4920, 1230, 165}}}},
@@ -190,6 +192,17 @@ void checkLook(const QWidget* w, ui::WindowId id)
                 colours.insert(image.pixel(x, y));
         EXPECT_GT(colours.size(), 3) << picture->objectName().toStdString() << " is blank";
     }
-    for (const QAbstractButton* button : w->findChildren<QAbstractButton*>())
-        EXPECT_TRUE(!button->text().isEmpty() || !button->icon().isNull()) << button->objectName().toStdString();
+    // To a screen reader: a frame or a dialog named by its title, every
+    // button named by what it says, pictures as graphics.
+    const auto told = [](const QWidget* widget) { return QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget)); };
+    const bool frame = id == ui::WindowId::Inizio || id == ui::WindowId::Gioco;
+    EXPECT_EQ(told(w)->role(), frame ? QAccessible::Window : QAccessible::Dialog);
+    EXPECT_EQ(told(w)->text(QAccessible::Name), look.title);
+    for (const QPushButton* button : w->findChildren<QPushButton*>()) {
+        const QString says = button->text().isEmpty() ? button->toolTip() : button->text().remove('&');
+        EXPECT_FALSE(says.isEmpty() || button->text().isEmpty() == button->icon().isNull()) << button->objectName().toStdString();
+        EXPECT_EQ(told(button)->text(QAccessible::Name), says);
+    }
+    for (const QWidget* picture : w->findChildren<QWidget*>(QRegularExpression("^(Picture|Image)\\d$")))
+        EXPECT_EQ(told(picture)->role(), QAccessible::Graphic) << picture->objectName().toStdString();
 }
