@@ -1,20 +1,46 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test the game.
+# SPDX-FileCopyrightText: 2026 The Zibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs the Debian 12 packages that one path through the project needs,
+# and no more:
+#
+#   bash scripts/install-deps.sh [path...]
+#
+#   player         build and run the game (make run)          the default
+#   test           + the tests and benchmarks (make test, make asan)
+#   bench          + the benchmarks (make bench)
+#   fuzz           + clang and its libFuzzer runtime (make fuzz)
+#   all            every path above
+#
 # Idempotent: packages already present are left alone, and apt is not
 # touched at all when nothing is missing.
 set -euo pipefail
 
-packages=(
-  cmake ninja-build g++ make
-  qt6-base-dev qt6-svg-dev libqt6svg6
-  libgtest-dev libbenchmark-dev
-  xvfb xauth imagemagick
-  fonts-comic-neue fonts-liberation2 fonts-dejavu-core
-)
-# The fuzzer needs clang with its libFuzzer runtime; only CI asks for it.
-if [ "${WITH_FUZZER:-0}" = 1 ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+# Compiler, build tools, Qt, and the fonts the windows are drawn in.
+player=(cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libqt6svg6
+        fonts-comic-neue fonts-liberation2)
+# GoogleTest, and Google Benchmark because the ci preset builds the
+# benchmarks too. DejaVu Sans is the system's default face, which the menus
+# use (they name no font): the developer machines keep it so that what the
+# tests and the screenshots see does not depend on what else is installed.
+test=(libgtest-dev libbenchmark-dev fonts-dejavu-core)
+bench=(libbenchmark-dev)
+fuzz=(clang libclang-rt-14-dev)
+
+[ $# -gt 0 ] || set -- player
+packages=("${player[@]}")
+for path in "$@"; do
+  case $path in
+    player) ;;
+    test) packages+=("${test[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    fuzz) packages+=("${fuzz[@]}") ;;
+    all) packages+=("${test[@]}" "${bench[@]}" "${fuzz[@]}") ;;
+    *) echo "install-deps.sh: unknown path '$path' (player, test, bench, fuzz, all)" >&2
+       exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,6 +51,8 @@ done
 if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
+# One name can come from two paths.
+mapfile -t missing < <(printf '%s\n' "${missing[@]}" | sort -u)
 
 SUDO=
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
