@@ -4,10 +4,12 @@
 # The two everyday commands. Both install what the build needs first.
 #   make run    build and start the game (the game alone: no tests, no benchmarks)
 #   make test   build with warnings as errors and run every test headless
+# For packagers:
+#   make package        the Debian package, build/package/zibbet_<version>_<arch>.deb
 
 DEPS = bash scripts/install-deps.sh
 
-.PHONY: deps run test asan fuzz bench clean
+.PHONY: deps run test asan fuzz bench package clean
 
 deps:
 	@$(DEPS) all
@@ -41,6 +43,12 @@ bench:
 	cmake --preset bench
 	cmake --build --preset bench
 	./build/bench/bench/core_bench
+
+package:
+	@$(DEPS) package
+	cmake --preset package
+	cmake --build --preset package
+	cpack --preset package
 
 clean:
 	rm -rf build

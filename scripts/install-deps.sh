@@ -11,6 +11,7 @@
 #   test           + the tests and benchmarks (make test, make asan)
 #   bench          + the benchmarks (make bench)
 #   fuzz           + clang and its libFuzzer runtime (make fuzz)
+#   package        + what CPack needs for the Debian package (make package)
 #   all            every path above
 #
 # Idempotent: packages already present are left alone, and apt is not
@@ -27,6 +28,8 @@ player=(cmake ninja-build g++ make qt6-base-dev qt6-svg-dev libqt6svg6
 test=(libgtest-dev libbenchmark-dev fonts-dejavu-core)
 bench=(libbenchmark-dev)
 fuzz=(clang libclang-rt-14-dev)
+# dpkg-shlibdeps (dpkg-dev) and file, which CPack's shlibdeps step runs.
+package=(dpkg-dev file)
 
 [ $# -gt 0 ] || set -- player
 packages=("${player[@]}")
@@ -36,8 +39,9 @@ for path in "$@"; do
     test) packages+=("${test[@]}") ;;
     bench) packages+=("${bench[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
-    all) packages+=("${test[@]}" "${bench[@]}" "${fuzz[@]}") ;;
-    *) echo "install-deps.sh: unknown path '$path' (player, test, bench, fuzz, all)" >&2
+    package) packages+=("${package[@]}") ;;
+    all) packages+=("${test[@]}" "${bench[@]}" "${fuzz[@]}" "${package[@]}") ;;
+    *) echo "install-deps.sh: unknown path '$path' (player, test, bench, fuzz, package, all)" >&2
        exit 2 ;;
   esac
 done
