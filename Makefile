@@ -6,10 +6,12 @@
 #   make test   build with warnings as errors and run every test headless
 # For packagers:
 #   make package        the Debian package, build/package/zibbet_<version>_<arch>.deb
+#   make package-check  the package, then desktop-file-validate, appstreamcli,
+#                       the man page, reuse lint and lintian on it
 
 DEPS = bash scripts/install-deps.sh
 
-.PHONY: deps run test asan fuzz bench package clean
+.PHONY: deps run test asan fuzz bench package package-check clean
 
 deps:
 	@$(DEPS) all
@@ -49,6 +51,10 @@ package:
 	cmake --preset package
 	cmake --build --preset package
 	cpack --preset package
+
+package-check: package
+	@$(DEPS) package-check
+	bash scripts/check-package.sh
 
 clean:
 	rm -rf build

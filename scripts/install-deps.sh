@@ -12,6 +12,7 @@
 #   bench          + the benchmarks (make bench)
 #   fuzz           + clang and its libFuzzer runtime (make fuzz)
 #   package        + what CPack needs for the Debian package (make package)
+#   package-check  + the validators CI runs on the package (make package-check)
 #   all            every path above
 #
 # Idempotent: packages already present are left alone, and apt is not
@@ -30,6 +31,7 @@ bench=(libbenchmark-dev)
 fuzz=(clang libclang-rt-14-dev)
 # dpkg-shlibdeps (dpkg-dev) and file, which CPack's shlibdeps step runs.
 package=(dpkg-dev file)
+package_check=(desktop-file-utils appstream man-db reuse lintian)
 
 [ $# -gt 0 ] || set -- player
 packages=("${player[@]}")
@@ -40,8 +42,9 @@ for path in "$@"; do
     bench) packages+=("${bench[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
     package) packages+=("${package[@]}") ;;
-    all) packages+=("${test[@]}" "${bench[@]}" "${fuzz[@]}" "${package[@]}") ;;
-    *) echo "install-deps.sh: unknown path '$path' (player, test, bench, fuzz, package, all)" >&2
+    package-check) packages+=("${package[@]}" "${package_check[@]}") ;;
+    all) packages+=("${test[@]}" "${bench[@]}" "${fuzz[@]}" "${package[@]}" "${package_check[@]}") ;;
+    *) echo "install-deps.sh: unknown path '$path' (player, test, bench, fuzz, package, package-check, all)" >&2
        exit 2 ;;
   esac
 done
