@@ -1,37 +1,60 @@
-# The two everyday commands. Both install what the build needs first.
-#   make run    build and start the game
-#   make test   build with warnings as errors and run every test headless
+# SPDX-FileCopyrightText: 2026 The Zibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 
-.PHONY: deps run test asan fuzz bench clean
+# The two everyday commands. Both install what the build needs first.
+#   make run    build and start the game (the game alone: no tests, no benchmarks)
+#   make test   build with warnings as errors and run every test headless
+# For packagers:
+#   make package        the Debian package, build/package/zibbet_<version>_<arch>.deb
+#   make package-check  the package, then desktop-file-validate, appstreamcli,
+#                       the man page, reuse lint and lintian on it
+
+DEPS = bash scripts/install-deps.sh
+
+.PHONY: deps run test asan fuzz bench package package-check clean
 
 deps:
-	@bash scripts/install-deps.sh
+	@$(DEPS) all
 
-run: deps
+run:
+	@$(DEPS) player
 	cmake --preset release
-	cmake --build --preset release
+	cmake --build --preset release --target zibbet
 	./build/release/app/zibbet
 
-test: deps
+test:
+	@$(DEPS) test
 	cmake --preset ci
 	cmake --build --preset ci
 	ctest --preset ci
 
-asan: deps
+asan:
+	@$(DEPS) test
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
 
 fuzz:
-	@WITH_FUZZER=1 bash scripts/install-deps.sh
+	@$(DEPS) fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	./build/fuzz/tests/fuzz/core_fuzzer -max_total_time=$${FUZZ_SECONDS:-30}
 
-bench: deps
-	cmake --preset release
-	cmake --build --preset release
-	./build/release/bench/core_bench
+bench:
+	@$(DEPS) bench
+	cmake --preset bench
+	cmake --build --preset bench
+	./build/bench/bench/core_bench
+
+package:
+	@$(DEPS) package
+	cmake --preset package
+	cmake --build --preset package
+	cpack --preset package
+
+package-check: package
+	@$(DEPS) package-check
+	bash scripts/check-package.sh
 
 clean:
 	rm -rf build

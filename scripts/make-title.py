@@ -1,4 +1,7 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Zibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Draw assets/title.svg: the word "Zibbet" set along a gentle smile-shaped curve.
 
 The letters are plain filled outlines (no <text>), so the title looks the same on

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and peak memory of the game beside a bare Qt window of the
 # start screen's size (bench/bare_window, the floor), under Xvfb, over a
 # number of runs of each. Prints a markdown table.
 #
-#   bash scripts/measure.sh [runs=10] [game=build/release/app/zibbet] [bare=build/release/bench/bare_window]
+#   bash scripts/measure.sh [runs=10] [game=build/bench/app/zibbet] [bare=build/bench/bench/bare_window]
 #
 # Start-up is the time from starting the program to its first window being
 # mapped on the X server, seen as the MapNotify that xev reports for the
@@ -12,8 +15,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-10}
-game=${2:-build/release/app/zibbet}
-bare=${3:-build/release/bench/bare_window}
+game=${2:-build/bench/app/zibbet}
+bare=${3:-build/bench/bench/bare_window}
 
 SUDO=; [ "$(id -u)" -eq 0 ] || SUDO=sudo
 missing=()
@@ -28,9 +31,10 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 if [ ! -x "$game" ] || [ ! -x "$bare" ]; then
-  echo "Building the release preset..." >&2
-  cmake --preset release >/dev/null
-  cmake --build --preset release --target zibbet bare_window >/dev/null
+  echo "Building the bench preset..." >&2
+  bash scripts/install-deps.sh bench
+  cmake --preset bench >/dev/null
+  cmake --build --preset bench --target zibbet bare_window >/dev/null
 fi
 
 if [ -z "${INSIDE_XVFB:-}" ]; then

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Screenshots of all seven windows under Xvfb, at scale 1 and 2, into docs/.
 # Drives the real program with xdotool, the way a player would.
 #   bash scripts/screenshots.sh [build/release/app/zibbet]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 game=${1:-build/release/app/zibbet}
-[ -x "$game" ] || { echo "build the game first: cmake --preset release && cmake --build --preset release"; exit 1; }
+[ -x "$game" ] || { echo "build the game first: cmake --preset release && cmake --build --preset release --target zibbet"; exit 1; }
 
 SUDO=; [ "$(id -u)" -eq 0 ] || SUDO=sudo
 for tool in xdotool openbox import:imagemagick xvfb-run:xvfb; do

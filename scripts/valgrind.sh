@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zibbet developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Both test suites under valgrind memcheck, from a debug build (built or
 # brought up to date first). Any memory error or definite leak makes a suite
 # unclean; scripts/valgrind.supp silences known noise of system libraries
