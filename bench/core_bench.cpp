@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zibbet developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Timings of the game's rules, for the record: a click must never be the
 // slow part of a repaint.
 

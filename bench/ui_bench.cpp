@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zibbet developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a player waits for on the real windows, each beside the same step
 // done with bare Qt widgets of the same size: the floor that no Qt program
 // goes under. Offscreen unless QT_QPA_PLATFORM says otherwise. Whole-program

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zibbet developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The data of the rules, each held to an independent statement of it: the
 // jumps, the levels and the patterns. How the game plays them is the
 // referee's business (play_test).

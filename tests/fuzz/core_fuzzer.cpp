@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zibbet developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the input as a game, one action of the player a byte (see
 // playByte); a broken rule aborts with its text and the boards.
 

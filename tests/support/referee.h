@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zibbet developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The oracle of the rules. Positions are 33-bit sets and the jump rule is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zibbet developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures themselves, beyond what the windows show of them.
 
 #include "controls/art.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Zibbet developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How each window looks when it opens, as data: title, client size, the
 // control with the focus, every text with its font size, every control's
 // place in twips, the game window's menus. Checked by the driver the first
