@@ -6,10 +6,11 @@
 
 // The player's hands and eyes on the real program. Every command a player
 // has (menu entries and shortcuts, buttons, Enter and Escape, close boxes,
-// clicks on cells) is a row of commands(): it acts on the windows the way a
-// player would and tells the model what it must do. After every command the
-// driver reads the windows from the screen and holds them to the model: the
-// referee for the game, and the set of windows that must be open.
+// clicks and keys on cells) is a row of commands(): it acts on the windows
+// the way a player would and tells the model what it must do. After every
+// command the driver reads the windows from the screen and holds them to the
+// model: the referee for the game, the set of windows that must be open, and
+// the cell the keyboard is on.
 
 #include "program.h"
 #include "referee.h"
@@ -40,6 +41,11 @@ QImage shot(const QWidget* window);
 // Its title, size, place, texts and controls, the first time it is seen.
 void checkLook(const QWidget* window, ui::WindowId id);
 
+struct Arrow {
+    Qt::Key key;
+    int dRow, dCol;
+};
+
 class Driver {
 public:
     explicit Driver(std::uint64_t seed = 1);
@@ -62,26 +68,24 @@ public:
     void closeBox(ui::WindowId id);
     static void closeBox(QWidget* window);
     void clickCell(core::CellIndex cell);
-    void playJumps(const core::testing::Moves& jumps);
-    // The keyboard on the board: an arrow key, Space on the focused cell, and
-    // the arrows and Spaces that play the jumps.
-    void arrow(int dRow, int dCol);
-    void press(Qt::Key key);
-    void playJumpsByKeyboard(const core::testing::Moves& jumps);
+    void arrow(const Arrow& arrow);
+    void press(Qt::Key key); // Space or Enter on the board
+    void playJumps(const core::testing::Moves& jumps, bool byKeyboard = false);
 
     // What the commands tell the model.
     core::testing::Referee& referee() { return m_referee; }
     void showGame(); // the game window shown, a fresh one if it was closed
     void opened(ui::WindowId id) { m_open.insert(id); }
     void closed(ui::WindowId id);
-    void programEnded(); // every window gone at once
+    void programEnded() { m_open.clear(), m_referee.dialogClosed(); } // every window gone at once
     void ringShown() { m_ring = true; } // Tab inside the board
     std::mt19937_64 random;
 
 private:
     void startProgram();
     void check();
-    void checkKeyboardAndScreenReader(const QWidget* gioco, const QImage& image, const core::testing::Seen& want);
+    void checkBoard(const QWidget* gioco, const core::testing::Seen& want);
+    void clicked(core::CellIndex cell);
 
     std::unique_ptr<ui::Program> m_program;
     core::testing::Referee m_referee;
@@ -90,7 +94,7 @@ private:
     // The cell with the game window's focus, and whether a ring shows it.
     core::CellIndex m_focus = 1;
     bool m_ring = false;
+    bool m_keyedGame = false; // a key went to the game window in this command
     core::testing::Seen m_before; // as the last check saw the game window
     QPointer<QWidget> m_gameBefore;
-    bool m_keyedGame = false; // a key went to the game window in this command
 };
