@@ -29,30 +29,8 @@ TEST(EveryLevel, IsSolvedToOnePegByTheSearchAndTheDialogMovesOnToTheNext)
     EXPECT_EQ(referee.fault(), "");
 }
 
-// Each pattern is reached by real jumps; its notice outlasts starts of other
-// levels, which run no check, until a click on level 7 checks again.
-TEST(VariantNotice, FollowsThePatternsOnLevelSevenThroughJumpsUndoAndOtherLevels)
-{
-    for (const Pattern& pattern : patterns()) {
-        Referee referee;
-        referee.startLevel(kLastLevel);
-        play(referee, routeTo(pattern.variant));
-        ASSERT_TRUE(referee.game().variantNoticeVisible()) << pattern.name;
-        if (const Moves next = jumpsIn(positionOf(referee.game().board())); !next.empty()) {
-            play(referee, firstOf(next, 1));
-            referee.undo(); // the pattern is back
-        }
-        referee.click(pattern.cells[0]);
-        referee.startLevel(1);
-        play(referee, firstOf(solutionOf(1), 2));
-        referee.undo();
-        referee.startLevel(kLastLevel);
-        EXPECT_TRUE(referee.game().variantNoticeVisible()) << pattern.name;
-        referee.click(17);
-        EXPECT_EQ(referee.fault(), "") << pattern.name;
-    }
-}
-
+// Random games through the referee, with the way to each pattern of level 7
+// among the actions, so the variant notice is held to the rules too.
 TEST(RandomPlay, KeepsTheRulesInSeededGamesFromEveryLevel)
 {
     int singlePegs = 0, locks = 0, dialogs = 0, variants = 0;
