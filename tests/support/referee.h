@@ -16,6 +16,7 @@
 #include "pictures.h"
 #include "variants.h"
 
+#include <algorithm>
 #include <bit>
 #include <optional>
 #include <utility>
@@ -66,10 +67,7 @@ inline Moves jumpsIn(Position p)
 
 inline bool isPattern(Position p)
 {
-    for (const Pattern& pattern : patterns())
-        if (p == positionOf(patternBoard(pattern.variant)))
-            return true;
-    return false;
+    return std::ranges::any_of(patterns(), [p](const Pattern& t) { return p == positionOf(patternBoard(t.variant)); });
 }
 
 // Everything a player can see of a game.
@@ -175,17 +173,15 @@ public:
     // its solved board stays, unlocked.
     void dialogSame()
     {
-        const LevelNumber livello = std::exchange(m_dialog, std::nullopt).value_or(0);
-        if (livello == 0)
-            return expect("Stesso livello with no dialog open", seen(m_game), false);
-        expectFresh("Stesso livello", livello, [&] { m_game.cmdstesso_Click(livello); });
+        if (const LevelNumber livello = dialogButton("Stesso livello"))
+            expectFresh("Stesso livello", livello, [&] { m_game.cmdstesso_Click(livello); });
     }
 
     void dialogNext()
     {
-        const LevelNumber livello = std::exchange(m_dialog, std::nullopt).value_or(0);
+        const LevelNumber livello = dialogButton("Livello successivo");
         if (livello == 0)
-            return expect("Livello successivo with no dialog open", seen(m_game), false);
+            return;
         if (livello < kLastLevel)
             return expectFresh("Livello successivo", livello + 1, [&] { m_game.cmdsuccessivo_Click(livello); });
         Seen want = seen(m_game);
@@ -225,6 +221,16 @@ public:
     }
 
 private:
+    // The level the dialog read, which its buttons act on; 0, and a fault,
+    // when no dialog is open.
+    LevelNumber dialogButton(const std::string& button)
+    {
+        const LevelNumber livello = std::exchange(m_dialog, std::nullopt).value_or(0);
+        if (livello == 0)
+            expect((button + " with no dialog open").c_str(), seen(m_game), false);
+        return livello;
+    }
+
     // A fresh game of level: unlocked, nothing to undo, the no-more-moves
     // notice hidden; the variant notice and the undo record as they were.
     template <typename Action>

@@ -55,8 +55,6 @@ public:
     // that has ended is started again.
     void run(const Command& command);
     void run(const std::string& name);
-    // Runs the commands that open a window, unless it is open already.
-    void reach(ui::WindowId id);
     bool isOpen(ui::WindowId id) const { return m_open.contains(id); }
     ui::Form* window(ui::WindowId id) const { return m_program->loaded(id); }
     ui::Program& program() { return *m_program; }
