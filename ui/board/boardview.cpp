@@ -94,14 +94,13 @@ void BoardView::createCells()
     setAccessibleRole(m_announcer, QAccessible::Notification);
 }
 
-// The next hole in that direction, past any square off the cross; none at
-// the edge.
+// The next hole in that direction; none at the edge of the cross (no row
+// or column of the cross has a gap to skip).
 void BoardView::step(core::CellIndex from, int dRow, int dCol)
 {
     const core::GridPos at = core::gridPosOf(from);
-    for (int n = 1; n < core::kGridSize; ++n)
-        if (CellWidget* next = cell(core::cellAt(at.row + n * dRow, at.col + n * dCol)))
-            return next->setFocus(Qt::OtherFocusReason);
+    if (CellWidget* next = cell(core::cellAt(at.row + dRow, at.col + dCol)))
+        next->setFocus(Qt::OtherFocusReason);
 }
 
 // One cell at a time is in the tab chain, so Tab enters and leaves the board
