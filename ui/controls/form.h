@@ -29,8 +29,6 @@ class Form : public QWidget {
 public:
     Form(const QString& objectName, const QString& title, Frame frame);
 
-    Frame frame() const { return m_frame; }
-
     void setDefaultButton(QPushButton* button) { m_defaultButton = button; }
     void setCancelButton(QPushButton* button) { m_cancelButton = button; }
 
