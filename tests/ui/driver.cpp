@@ -37,7 +37,6 @@ const char* const kNames[] = {"frminizio", "frmgioco",      "frmscelta", "frmsto
                               "frmistruzioni", "frmvarianti", "frminfo"};
 
 const char* nameOf(WindowId id) { return kNames[static_cast<int>(id)]; }
-QString cellName(core::CellIndex cell) { return QStringLiteral("pct(%1)").arg(cell); }
 
 // The two level buttons bring the game window back first, a fresh one if it
 // was closed meanwhile.
@@ -45,6 +44,22 @@ void sameLevel(Driver& d) { d.showGame(); d.referee().dialogSame(); d.closed(Win
 void nextLevel(Driver& d) { d.showGame(); d.referee().dialogNext(); d.closed(WindowId::Scelta); }
 void endAll(Driver& d) { d.programEnded(); }
 void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
+
+// Return, or the keypad's Enter, as a player has them.
+void enter(Driver& d, WindowId id)
+{
+    const bool keypad = d.random() % 2 == 0;
+    d.key(id, keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    d.met["keypad Enter"] += keypad;
+}
+
+void undo(Driver& d)
+{
+    d.met["an undo with the dialog open"] += d.isOpen(WindowId::Scelta) && d.referee().game().canUndo();
+    d.referee().undo();
+}
+
+core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.random() % 33); }
 
 void solve(Driver& d, bool byKeyboard)
 {
@@ -74,8 +89,10 @@ std::vector<Command> makeCommands()
     std::vector<Command> all{
         {"Escape on frminizio", Inizio, [](Driver& d) { d.key(Inizio, Qt::Key_Escape); }},
         {"close box of frminizio", Inizio, [](Driver& d) { d.closeBox(Inizio); d.closed(Inizio); }},
-        {"Enter on frminizio", Inizio, [](Driver& d) { d.key(Inizio, Qt::Key_Return); startGame(d); }},
-        {"click a cell", Gioco, [](Driver& d) { d.clickCell(static_cast<core::CellIndex>(1 + d.random() % 33)); }, 30},
+        {"Enter on frminizio", Inizio, [](Driver& d) { enter(d, Inizio); startGame(d); }},
+        {"click a cell", Gioco, [](Driver& d) { d.clickCell(anyCell(d)); }, 30},
+        {"change of mind on a cell", Gioco, [](Driver& d) { d.changeMind(anyCell(d)); }, 4},
+        {"a screen reader presses a cell", Gioco, [](Driver& d) { d.pressByScreenReader(anyCell(d)); }, 4},
         {"play a jump", Gioco, [](Driver& d) {
              const auto jumps = core::testing::jumpsIn(core::testing::positionOf(d.referee().game().board()));
              const bool byKeyboard = d.random() % 4 == 0;
@@ -83,9 +100,9 @@ std::vector<Command> makeCommands()
                  d.playJumps({jumps[d.random() % jumps.size()]}, byKeyboard);
          }, 30},
         {"F2", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_F2); d.referee().restart(); }},
-        {"Ctrl+Z", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Z, Qt::ControlModifier); d.referee().undo(); }, 4},
+        {"Ctrl+Z", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Z, Qt::ControlModifier); undo(d); }, 4},
         {"Alt+G R", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_R); d.referee().restart(); }},
-        {"Alt+G A", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_A); d.referee().undo(); }, 4},
+        {"Alt+G A", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_A); undo(d); }, 4},
         {"solve the level", Gioco, [](Driver& d) { solve(d, false); }, 3},
         {"route to a pattern", Gioco, [](Driver& d) {
              d.menu(Qt::Key_L, Qt::Key_7);
@@ -96,12 +113,13 @@ std::vector<Command> makeCommands()
         {"an arrow key", Gioco, [](Driver& d) { d.arrow(kArrows[d.random() % 4]); }, 20},
         {"Space on frmgioco", Gioco, [](Driver& d) { d.press(Qt::Key_Space); }, 10},
         {"Enter on frmgioco", Gioco, [](Driver& d) { d.press(Qt::Key_Return); }},
+        {"keypad Enter on frmgioco", Gioco, [](Driver& d) { d.press(Qt::Key_Enter, Qt::KeypadModifier); }},
         {"solve the level by keyboard", Gioco, [](Driver& d) { solve(d, true); }, 2},
         {"Escape on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Escape); }},
         {"Tab on frmscelta", Scelta, [](Driver& d) { d.key(Scelta, Qt::Key_Tab); }},
         {"Enter on frmscelta", Scelta, [](Driver& d) { // presses the button with the focus
              const QString focused = d.window(Scelta)->focusWidget()->objectName();
-             d.key(Scelta, Qt::Key_Return);
+             enter(d, Scelta);
              (focused == "cmdstesso" ? sameLevel : focused == "cmdsuccessivo" ? nextLevel : endAll)(d);
          }},
         {"cmdstesso", Scelta, [](Driver& d) { d.click(Scelta, "cmdstesso"); sameLevel(d); }},
@@ -117,13 +135,13 @@ std::vector<Command> makeCommands()
         all.push_back({keyName(h.shortcut), Gioco, [h](Driver& d) { d.key(Gioco, h.shortcut); d.opened(h.id); }});
         all.push_back({"Alt+A for " + name, Gioco, [h](Driver& d) { d.menu(Qt::Key_A, h.accessKey); d.opened(h.id); }});
         all.push_back({h.back + (" on " + name), h.id, [h, back](Driver& d) { d.click(h.id, h.back); back(d); }});
-        all.push_back({"Enter on " + name, h.id, [h, back](Driver& d) { d.key(h.id, Qt::Key_Return); back(d); }});
+        all.push_back({"Enter on " + name, h.id, [h, back](Driver& d) { enter(d, h.id); back(d); }});
         all.push_back({"Escape on " + name, h.id, [h, back](Driver& d) {
                            d.key(h.id, Qt::Key_Escape);
                            if (h.escapeGoesBack)
                                back(d);
                        }});
-        all.push_back({"close box of " + name, h.id, [h](Driver& d) { d.closeBox(h.id); d.closed(h.id); }});
+        all.push_back({"close box of " + name, h.id, [h](Driver& d) { d.closeBox(h.id); d.closed(h.id); }, 3});
         // Two clicks on the close box while the program is busy: the second
         // reaches the window after it unloaded, before it is destroyed, and
         // after the menu opened a new one.
@@ -133,6 +151,7 @@ std::vector<Command> makeCommands()
                            QWidget* first = d.window(h.id);
                            d.closeBox(h.id);
                            d.key(Gioco, h.shortcut);
+                           d.opened(h.id);
                            Driver::closeBox(first);
                        }});
     }
@@ -257,8 +276,11 @@ void Driver::startProgram()
 {
     m_program.reset();
     m_program = std::make_unique<ui::Program>();
+    m_ends = 0;
+    QObject::connect(m_program.get(), &ui::Program::ended, [this] { ++m_ends; });
     m_program->start();
     m_open = {WindowId::Inizio};
+    m_front = WindowId::Inizio;
     m_referee.dialogClosed();
     settle();
     check();
@@ -272,8 +294,15 @@ void Driver::run(const Command& c)
     c.run(*this);
     settle();
     check();
-    if (m_program->hasEnded())
+    if (m_open.empty())
         startProgram();
+}
+
+void Driver::play(const core::testing::Moves& jumps)
+{
+    playJumps(jumps);
+    settle();
+    check();
 }
 
 void Driver::click(WindowId id, const char* button)
@@ -290,6 +319,7 @@ void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers)
     w->activateWindow();
     QApplication::setActiveWindow(w);
     ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
+    m_front = id;
     QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key(k), modifiers);
 }
 
@@ -299,6 +329,7 @@ void Driver::menu(Qt::Key menuKey, Qt::Key entryKey)
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr) << "Alt+" << char(menuKey) << " opens a menu";
     QTest::keyClick(popup, entryKey);
+    m_front.reset(); // offscreen, the closed menu stays the active window
 }
 
 // As the window system asks: a close event to the window, which a window
@@ -311,15 +342,50 @@ void Driver::closeBox(QWidget* window)
 
 void Driver::closeBox(WindowId id) { closeBox(window(id)); }
 
-// A click takes the focus to the cell and hides the ring.
+namespace {
+
+QPoint centreOf(const QWidget* gioco, core::CellIndex cell)
+{
+    const core::GridPos at = core::gridPosOf(cell);
+    return static_cast<const ui::FrmGioco*>(gioco)->boardView()->mapTo(gioco, QPoint(40 * at.col + 12, 40 * at.row + 12));
+}
+
+} // namespace
+
+// A press takes the focus to the cell and hides the ring.
 void Driver::clickCell(core::CellIndex cell)
 {
-    auto* gioco = static_cast<ui::FrmGioco*>(window(WindowId::Gioco));
-    const core::GridPos at = core::gridPosOf(cell);
-    const QPoint centre = gioco->boardView()->mapTo(gioco, QPoint(40 * at.col + 12, 40 * at.row + 12));
-    QTest::mouseClick(gioco->windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+    met["a click on the cell with the ring"] += m_ring && cell == m_focus;
+    QTest::mouseClick(window(WindowId::Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      centreOf(window(WindowId::Gioco), cell));
     m_focus = cell;
     m_ring = false;
+    clicked(cell);
+}
+
+// Released on another cell or off the cells: no click at all.
+void Driver::changeMind(core::CellIndex cell)
+{
+    QWindow* gioco = window(WindowId::Gioco)->windowHandle();
+    auto other = static_cast<core::CellIndex>(random() % 34); // 0: off the cells
+    other = other == cell ? 0 : other;
+    QTest::mousePress(gioco, Qt::LeftButton, Qt::NoModifier, centreOf(window(WindowId::Gioco), cell));
+    QTest::mouseRelease(gioco, Qt::LeftButton, Qt::NoModifier,
+                        other ? centreOf(window(WindowId::Gioco), other) : QPoint(1, 30));
+    met["a change of mind on a peg"] += m_referee.game().board().holdsPeg(cell);
+    m_focus = cell;
+    m_ring = false;
+}
+
+// The press action a screen reader offers on each cell: a click that moves
+// no focus.
+void Driver::pressByScreenReader(core::CellIndex cell)
+{
+    QWidget* widget = window(WindowId::Gioco)->findChild<QWidget*>(cellName(cell));
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
     clicked(cell);
 }
 
@@ -332,17 +398,21 @@ void Driver::arrow(const Arrow& a)
         m_focus = next, m_ring = true;
 }
 
-void Driver::press(Qt::Key k)
+void Driver::press(Qt::Key k, Qt::KeyboardModifiers modifiers)
 {
-    key(WindowId::Gioco, k);
+    key(WindowId::Gioco, k, modifiers);
     clicked(m_focus);
 }
 
+// One peg left opens the dialog, or brings the open one to the front.
 void Driver::clicked(core::CellIndex cell)
 {
-    m_referee.click(cell);
-    if (m_referee.dialog())
-        opened(WindowId::Scelta);
+    const bool dialogOpen = m_referee.dialog().has_value(), locked = m_referee.game().isGameOver();
+    met["a click on a locked board"] += locked;
+    if (m_referee.click(cell) != core::ClickOutcome::SinglePegLeft)
+        return;
+    met["one peg left again with the dialog open"] += dialogOpen;
+    opened(WindowId::Scelta);
 }
 
 void Driver::playJumps(const core::testing::Moves& jumps, bool byKeyboard)
@@ -372,11 +442,23 @@ void Driver::showGame()
 }
 
 // The dialog's window and the referee's open dialog come and go together.
+// Which window the window system puts in front then is its own business.
 void Driver::closed(WindowId id)
 {
     m_open.erase(id);
     if (id == WindowId::Scelta)
         m_referee.dialogClosed();
+    if (m_front == id)
+        m_front.reset();
+}
+
+void Driver::programEnded()
+{
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        EXPECT_FALSE(top->isVisible()) << top->objectName().toStdString() << " still shows";
+    m_open.clear();
+    m_front.reset();
+    m_referee.dialogClosed();
 }
 
 QImage shot(const QWidget* w) { return w->screen()->grabWindow(w->winId()).toImage(); }
@@ -384,7 +466,10 @@ QImage shot(const QWidget* w) { return w->screen()->grabWindow(w->winId()).toIma
 void Driver::check()
 {
     ASSERT_EQ(m_referee.fault(), "");
-    EXPECT_EQ(m_program->hasEnded(), m_open.empty()) << "the program runs while a window is open";
+    EXPECT_EQ(m_ends, m_open.empty() ? 1 : 0) << "the program ends once, when its last window goes";
+    if (m_front) {
+        EXPECT_EQ(QApplication::activeWindow(), window(*m_front)) << nameOf(*m_front) << " in front, not " << (QApplication::activeWindow() ? QApplication::activeWindow()->metaObject()->className() : "none");
+    }
     for (int k = 0; k < 7; ++k) {
         const auto id = static_cast<WindowId>(k);
         int shown = 0;
@@ -392,11 +477,6 @@ void Driver::check()
             shown += top->isVisible() && top->objectName() == QLatin1String(nameOf(id)) ? 1 : 0;
         EXPECT_EQ(shown, isOpen(id) ? 1 : 0) << nameOf(id) << " windows on the screen";
         ASSERT_EQ(window(id) != nullptr, isOpen(id)) << nameOf(id) << " loaded";
-        if (window(id) && !m_looked.contains(window(id))) {
-            checkLook(window(id), id);
-            m_looked.insert(window(id));
-            QObject::connect(window(id), &QObject::destroyed, [this, w = window(id)] { m_looked.erase(w); });
-        }
     }
     const QWidget* gioco = window(WindowId::Gioco);
     if (!gioco)

@@ -118,17 +118,12 @@ void BoardView::createNotices()
     m_shpover = new Disc(this, QStringLiteral("shpover"), colours::kRed);
     m_shpover->setGeometry(twipsRect(3720, 360, 1095, 1095));
     m_lblover = makeLabel(this, "lblover", QStringLiteral("Non ci sono più mosse possibili"),
-                          QRect(3840, 480, 855, 855), {colours::kYellow, noticeFont, Qt::AlignHCenter});
+                          QRect(3840, 480, 855, 855), {colours::kYellow, noticeFont, Qt::AlignHCenter, {}, false, true});
 
     m_shpvariante = new Disc(this, QStringLiteral("shpvariante"), colours::kYellow);
     m_shpvariante->setGeometry(twipsRect(3720, 3720, 1095, 1095));
     m_lblvariante = makeLabel(this, "lblvariante", QStringLiteral("Hai completato una variante"),
-                              QRect(3780, 3840, 975, 855), {colours::kBlue, noticeFont, Qt::AlignHCenter});
-    // Said by a screen reader the moment they show.
-    for (QLabel* notice : {m_lblover, m_lblvariante}) {
-        setAccessibleRole(notice, QAccessible::Notification);
-        notice->setAccessibleName(notice->text());
-    }
+                              QRect(3780, 3840, 975, 855), {colours::kBlue, noticeFont, Qt::AlignHCenter, {}, false, true});
     setNoticeVisible(m_shpover, m_lblover, false);
     setNoticeVisible(m_shpvariante, m_lblvariante, false);
 }

@@ -35,6 +35,7 @@ struct LabelStyle {
     Qt::Alignment alignment = Qt::AlignLeft;
     QColor background{};       // invalid: transparent
     bool singleLineBorder = false;
+    bool notice = false; // said by a screen reader as soon as it shows
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twipsRect,
