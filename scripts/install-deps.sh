@@ -30,7 +30,7 @@ player=(cmake ninja-build g++ make pkgconf qt6-base-dev qt6-svg-dev libqt6svg6 l
 # tests and the screenshots see does not depend on what else is installed.
 # Qt's private headers let the tests switch on the accessibility layer that
 # the offscreen platform leaves off, to hear what a screen reader would.
-test=(libgtest-dev libbenchmark-dev fonts-dejavu-core qt6-base-private-dev)
+test=(libgtest-dev libbenchmark-dev fonts-dejavu-core qt6-base-private-dev xvfb xauth x11-utils)
 bench=(libbenchmark-dev)
 fuzz=(clang libclang-rt-14-dev)
 # dpkg-shlibdeps (dpkg-dev) and file, which CPack's shlibdeps step runs.
