@@ -72,7 +72,7 @@ public:
     void arrow(const Arrow& arrow);
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier); // on the board's focused cell
     void pressByScreenReader(core::CellIndex cell);
-    void playJumps(const core::testing::Moves& jumps, bool byKeyboard = false);
+    void playJumps(const core::testing::Moves& jumps);
 
     // What the commands tell the model.
     core::testing::Referee& referee() { return m_referee; }
