@@ -7,8 +7,7 @@
 #include "cell.h"
 
 #include <array>
-#include <string>
-#include <string_view>
+#include <cstddef>
 
 namespace core {
 
@@ -39,14 +38,5 @@ private:
 
     std::array<CellState, kCellCount> m_cells{};
 };
-
-// Boards as 7-line pictures of the 7 x 7 square, row 1 first:
-//   'X' a Peg, '*' the Selected peg, 'o' an Empty hole, '.' off the cross.
-// Spaces are ignored, so ". . X X X . ." and "..XXX.." read the same.
-// Throws std::invalid_argument on a picture that does not fit the cross.
-Board boardFromPicture(std::string_view picture);
-
-// The board drawn as above, one spaced row per line.
-std::string pictureOf(const Board& board);
 
 } // namespace core

@@ -4,13 +4,14 @@
 
 #pragma once
 
-// Boards stated as 7-line pictures (see pictureOf), and drawn as pictures in
-// failure messages: GoogleTest prints a Board through PrintTo.
+// Boards as 7-line pictures of the 7 x 7 square, row 1 first: 'X' a peg,
+// '*' the selected peg, 'o' an empty hole, '.' off the cross. Tests state
+// boards this way, and GoogleTest prints every Board so (PrintTo).
 
 #include "board.h"
+#include "geometry.h"
 
 #include <ostream>
-
 #include <string>
 
 namespace core::testing {
@@ -18,10 +19,28 @@ namespace core::testing {
 // Picture n (from 0) of a table that draws 7-wide pictures side by side.
 inline Board pictureIn(const char* const (&rows)[7], std::size_t n)
 {
+    Board board;
+    for (int row = 1; row <= kGridSize; ++row)
+        for (int col = 1; col <= kGridSize; ++col) {
+            const char symbol = rows[row - 1][8 * n + static_cast<std::size_t>(col - 1)];
+            if (isOnBoard(row, col))
+                board.setState(cellAt(row, col), symbol == 'X' ? CellState::Peg
+                                                 : symbol == '*' ? CellState::Selected : CellState::Empty);
+        }
+    return board;
+}
+
+inline std::string pictureOf(const Board& board)
+{
     std::string picture;
-    for (const std::string row : rows)
-        picture += row.substr(8 * n, 7) + "\n";
-    return boardFromPicture(picture);
+    for (int row = 1; row <= kGridSize; ++row) {
+        for (int col = 1; col <= kGridSize; ++col) {
+            const CellState state = isOnBoard(row, col) ? board.stateOf(cellAt(row, col)) : CellState::Empty;
+            picture += !isOnBoard(row, col) ? '.' : state == CellState::Peg ? 'X' : state == CellState::Selected ? '*' : 'o';
+            picture += col < kGridSize ? ' ' : '\n';
+        }
+    }
+    return picture;
 }
 
 inline std::string sideBySide(const Board& actual, const Board& expected)
@@ -36,5 +55,5 @@ inline std::string sideBySide(const Board& actual, const Board& expected)
 } // namespace core::testing
 
 namespace core {
-inline void PrintTo(const Board& board, std::ostream* out) { *out << "\n" << pictureOf(board); }
+inline void PrintTo(const Board& board, std::ostream* out) { *out << "\n" << testing::pictureOf(board); }
 } // namespace core
