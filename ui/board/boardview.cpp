@@ -64,6 +64,16 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     setFixedSize(clientSize());
     setBackgroundColour(this, colours::kGameBackground);
 
+    // The status bar comes first among the board's children: a screen reader
+    // looking for a status bar that does not show finds only the first one.
+    m_statusBar = new QWidget(this);
+    m_statusBar->setObjectName(QStringLiteral("stato"));
+    m_statusBar->hide();
+    setAccessibleRole(m_statusBar, QAccessible::StatusBar);
+    m_announcer = new QWidget(m_statusBar);
+    m_announcer->setObjectName(QStringLiteral("annuncio"));
+    setAccessibleRole(m_announcer, QAccessible::Notification);
+
     createCells();
     createNotices();
     createHiddenLabels();
@@ -88,10 +98,12 @@ void BoardView::createCells()
         m_cells[static_cast<std::size_t>(i - 1)] = cell;
     }
     makeTabStop(1);
-    m_announcer = new QWidget(this);
-    m_announcer->setObjectName(QStringLiteral("annuncio"));
-    m_announcer->hide();
-    setAccessibleRole(m_announcer, QAccessible::Notification);
+    setAccessibleRole(this, QAccessible::Grouping);
+    const QString keys = QStringLiteral(
+        "Frecce, sposta tra le buche. Spazio o Invio, seleziona o salta. Ctrl+Z, annulla. F2, ricomincia. "
+        "F3 a F6, aiuto. Canc, esci. Alt, menu.");
+    setAccessibleDescription(keys);
+    setAccessibleHelp(this, keys);
 }
 
 // The next hole in that direction; none at the edge of the cross (no row
@@ -101,6 +113,8 @@ void BoardView::step(core::CellIndex from, int dRow, int dCol)
     const core::GridPos at = core::gridPosOf(from);
     if (CellWidget* next = cell(core::cellAt(at.row + dRow, at.col + dCol)))
         next->setFocus(Qt::OtherFocusReason);
+    else
+        announce(QStringLiteral("bordo"));
 }
 
 // One cell at a time is in the tab chain, so Tab enters and leaves the board
@@ -111,6 +125,9 @@ void BoardView::makeTabStop(core::CellIndex index)
         c->setFocusPolicy(c->index() == index ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+// The notices are plain labels to assistive technology: the game window
+// says a notice with the action that showed it, in one utterance, and only
+// if it still shows once the action has been handled.
 void BoardView::createNotices()
 {
     const FontStyle noticeFont{Face::SansSerif, 8.25, true, false};
@@ -118,12 +135,12 @@ void BoardView::createNotices()
     m_shpover = new Disc(this, QStringLiteral("shpover"), colours::kRed);
     m_shpover->setGeometry(twipsRect(3720, 360, 1095, 1095));
     m_lblover = makeLabel(this, "lblover", QStringLiteral("Non ci sono più mosse possibili"),
-                          QRect(3840, 480, 855, 855), {colours::kYellow, noticeFont, Qt::AlignHCenter, {}, false, true});
+                          QRect(3840, 480, 855, 855), {colours::kYellow, noticeFont, Qt::AlignHCenter});
 
     m_shpvariante = new Disc(this, QStringLiteral("shpvariante"), colours::kYellow);
     m_shpvariante->setGeometry(twipsRect(3720, 3720, 1095, 1095));
     m_lblvariante = makeLabel(this, "lblvariante", QStringLiteral("Hai completato una variante"),
-                              QRect(3780, 3840, 975, 855), {colours::kBlue, noticeFont, Qt::AlignHCenter, {}, false, true});
+                              QRect(3780, 3840, 975, 855), {colours::kBlue, noticeFont, Qt::AlignHCenter});
     setNoticeVisible(m_shpover, m_lblover, false);
     setNoticeVisible(m_shpvariante, m_lblvariante, false);
 }
@@ -142,12 +159,8 @@ void BoardView::createHiddenLabels()
 
 void BoardView::showBoard(const core::Board& board)
 {
-    for (CellWidget* cell : m_cells) {
-        const core::CellState was = cell->state();
+    for (CellWidget* cell : m_cells)
         cell->setState(board.stateOf(cell->index()));
-        if (cell->hasFocus() && cell->state() != was)
-            announce(m_announcer, cell->stateText());
-    }
 }
 
 void BoardView::showOverNotice(bool visible)
@@ -164,6 +177,17 @@ void BoardView::setLevelCaptions(const QString& caption, const QString& name)
 {
     m_lbllivello->setText(caption);
     m_lblnome->setText(name);
+}
+
+void BoardView::setOverview(const QString& overview)
+{
+    setAccessibleName(overview);
+    m_statusBar->setAccessibleName(overview);
+}
+
+void BoardView::announce(const QString& text)
+{
+    ui::announce(m_announcer, text);
 }
 
 CellWidget* BoardView::cell(core::CellIndex index) const

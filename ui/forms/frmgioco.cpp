@@ -5,9 +5,12 @@
 #include "frmgioco.h"
 
 #include "board/boardview.h"
+#include "board/cellwidget.h"
 #include "controls/builders.h"
+#include "geometry.h"
 #include "levels.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -74,32 +77,86 @@ void FrmGioco::createMenus()
     addHelpEntry("mnuinfo", QStringLiteral("I&nformazioni"), Qt::Key_F6, Help::Info);
 }
 
+// Said after the level-complete dialog, if one opens, has loaded: its load
+// hides the no-more-moves notice that the winning jump shows for a moment.
 void FrmGioco::pct_Click(core::CellIndex index)
 {
+    const core::Board before = m_game.board();
+    const bool overBefore = m_game.overNoticeVisible(), variantBefore = m_game.variantNoticeVisible();
     const core::ClickOutcome outcome = m_game.pct_Click(index);
-    if (outcome == core::ClickOutcome::Ignored)
+    if (outcome == core::ClickOutcome::Ignored) {
+        m_board->announce(QStringLiteral("tavola bloccata"));
         return;
+    }
     showState();
     if (outcome == core::ClickOutcome::SinglePegLeft)
         Q_EMIT singlePegLeft();
+    m_board->announce(clickSpeech(before, index, overBefore, variantBefore));
+}
+
+QString FrmGioco::clickSpeech(const core::Board& before, core::CellIndex index, bool overBefore,
+                              bool variantBefore) const
+{
+    const core::Board& after = m_game.board();
+    QStringList said;
+    if (before.stateOf(index) == core::CellState::Empty && after.holdsPeg(index)) {
+        const core::GridPos from = core::gridPosOf(before.selectedCell()), to = core::gridPosOf(index);
+        said << QStringLiteral("mangiata ") + CellWidget::placeOf(core::cellAt((from.row + to.row) / 2,
+                                                                                (from.col + to.col) / 2));
+    } else if (after.stateOf(index) == core::CellState::Selected) {
+        said << QStringLiteral("selezionata");
+    } else if (before.stateOf(index) == core::CellState::Selected) {
+        said << QStringLiteral("deselezionata");
+    } else {
+        said << QStringLiteral("nessuna mossa");
+    }
+    if (m_game.variantNoticeVisible() && !variantBefore)
+        said << QStringLiteral("Hai completato una variante");
+    if (m_game.overNoticeVisible() && !overBefore)
+        said << QStringLiteral("Non ci sono più mosse possibili");
+    return said.join(QStringLiteral(". "));
 }
 
 void FrmGioco::mnuannulla_Click()
 {
+    const core::UndoRecord back = m_game.undoRecord();
     m_game.mnuannulla_Click();
     showState();
+    m_board->announce(QStringLiteral("annullata, tornano %1 e %2")
+                          .arg(CellWidget::placeOf(back.ultpartenza), CellWidget::placeOf(back.ultsaltato)));
 }
 
 void FrmGioco::mnuricomincia_Click()
 {
     m_game.mnuricomincia_Click();
     showState();
+    m_board->announce(QStringLiteral("ricominciato, ") + overview());
 }
 
 void FrmGioco::mnuLevel_Click(core::LevelNumber level)
 {
     m_game.startLevel(level);
     showState();
+    m_board->announce(overview());
+}
+
+// Ctrl+Z with nothing to undo reaches the window as a plain key: the menu
+// entry is disabled. It still does nothing, but a screen reader says so.
+void FrmGioco::keyPressEvent(QKeyEvent* event)
+{
+    if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Z) && !m_game.canUndo())
+        m_board->announce(QStringLiteral("niente da annullare"));
+    Form::keyPressEvent(event);
+}
+
+QString FrmGioco::overview() const
+{
+    const int pegs = m_game.board().pegCount();
+    return QStringLiteral("Livello %1, %2, %3 %4")
+        .arg(m_game.level())
+        .arg(toQString(m_game.levelName()))
+        .arg(pegs)
+        .arg(pegs == 1 ? QStringLiteral("pedina") : QStringLiteral("pedine"));
 }
 
 core::LevelNumber FrmGioco::levelCompleteDialogLoaded()
@@ -113,12 +170,14 @@ void FrmGioco::setUpSameLevel(core::LevelNumber livello)
 {
     m_game.cmdstesso_Click(livello);
     showState();
+    m_board->announce(overview());
 }
 
 void FrmGioco::setUpNextLevel(core::LevelNumber livello)
 {
     m_game.cmdsuccessivo_Click(livello);
     showState();
+    m_board->announce(overview());
 }
 
 // Everything the window shows comes from the game's state; cells whose
@@ -129,6 +188,7 @@ void FrmGioco::showState()
     m_board->showOverNotice(m_game.overNoticeVisible());
     m_board->showVariantNotice(m_game.variantNoticeVisible());
     m_board->setLevelCaptions(toQString(m_game.levelCaption()), toQString(m_game.levelName()));
+    m_board->setOverview(overview());
     m_mnuannulla->setEnabled(m_game.canUndo());
     // A check mark on the current level's entry alone: only that entry is
     // checkable, so the others show no box either.
