@@ -97,7 +97,6 @@ private:
     // The cell with the game window's focus, and whether a ring shows it.
     core::CellIndex m_focus = 1;
     bool m_ring = false;
-    bool m_keyedGame = false; // a key went to the game window in this command
     core::testing::Seen m_before; // as the last check saw the game window
     QPointer<QWidget> m_gameBefore;
 };

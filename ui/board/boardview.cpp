@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <tuple>
+
 namespace ui {
 
 namespace {
@@ -64,6 +66,16 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     setFixedSize(clientSize());
     setBackgroundColour(this, colours::kGameBackground);
 
+    // The status bar comes first among the board's children: a screen reader
+    // looking for a status bar that does not show finds only the first one.
+    m_statusBar = new QWidget(this);
+    m_statusBar->setObjectName(QStringLiteral("stato"));
+    m_statusBar->hide();
+    setAccessibleRole(m_statusBar, QAccessible::StatusBar);
+    m_announcer = new QWidget(m_statusBar);
+    m_announcer->setObjectName(QStringLiteral("annuncio"));
+    setAccessibleRole(m_announcer, QAccessible::Notification);
+
     createCells();
     createNotices();
     createHiddenLabels();
@@ -88,10 +100,12 @@ void BoardView::createCells()
         m_cells[static_cast<std::size_t>(i - 1)] = cell;
     }
     makeTabStop(1);
-    m_announcer = new QWidget(this);
-    m_announcer->setObjectName(QStringLiteral("annuncio"));
-    m_announcer->hide();
-    setAccessibleRole(m_announcer, QAccessible::Notification);
+    setAccessibleRole(this, QAccessible::Grouping);
+    const QString keys = QStringLiteral(
+        "Frecce, sposta tra le buche. Spazio o Invio, seleziona o salta. Ctrl+Z, annulla. F2, ricomincia. "
+        "F3 a F6, aiuto. Canc, esci. Alt, menu.");
+    setAccessibleDescription(keys);
+    setAccessibleHelp(this, keys);
 }
 
 // The next hole in that direction; none at the edge of the cross (no row
@@ -101,6 +115,8 @@ void BoardView::step(core::CellIndex from, int dRow, int dCol)
     const core::GridPos at = core::gridPosOf(from);
     if (CellWidget* next = cell(core::cellAt(at.row + dRow, at.col + dCol)))
         next->setFocus(Qt::OtherFocusReason);
+    else
+        announce(QStringLiteral("bordo"));
 }
 
 // One cell at a time is in the tab chain, so Tab enters and leaves the board
@@ -111,6 +127,7 @@ void BoardView::makeTabStop(core::CellIndex index)
         c->setFocusPolicy(c->index() == index ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
+// The notices are notifications to assistive technology, said as they show.
 void BoardView::createNotices()
 {
     const FontStyle noticeFont{Face::SansSerif, 8.25, true, false};
@@ -142,28 +159,46 @@ void BoardView::createHiddenLabels()
 
 void BoardView::showBoard(const core::Board& board)
 {
-    for (CellWidget* cell : m_cells) {
-        const core::CellState was = cell->state();
+    for (CellWidget* cell : m_cells)
         cell->setState(board.stateOf(cell->index()));
-        if (cell->hasFocus() && cell->state() != was)
-            announce(m_announcer, cell->stateText());
+}
+
+// A screen reader says a notice as it shows (a notification) and breaks off
+// whatever it was saying: the notice that shows last carries, after its own
+// text, what the action did and the other notice it showed, as one utterance.
+void BoardView::showNotices(bool over, bool variant, const QString& said)
+{
+    QStringList told{said};
+    QLabel* last = nullptr;
+    for (const auto& [disc, label, visible] : {std::tuple{m_shpvariante, m_lblvariante, variant},
+                                               std::tuple{m_shpover, m_lblover, over}}) {
+        if (visible && !label->isVisible()) {
+            if (last)
+                told << last->text();
+            last = label;
+            label->setAccessibleDescription(told.join(QStringLiteral(". ")));
+        }
+        setNoticeVisible(disc, label, visible);
     }
-}
-
-void BoardView::showOverNotice(bool visible)
-{
-    setNoticeVisible(m_shpover, m_lblover, visible);
-}
-
-void BoardView::showVariantNotice(bool visible)
-{
-    setNoticeVisible(m_shpvariante, m_lblvariante, visible);
+    if (!last && !said.isEmpty())
+        announce(said);
 }
 
 void BoardView::setLevelCaptions(const QString& caption, const QString& name)
 {
     m_lbllivello->setText(caption);
     m_lblnome->setText(name);
+}
+
+void BoardView::setOverview(const QString& overview)
+{
+    setAccessibleName(overview);
+    m_statusBar->setAccessibleName(overview);
+}
+
+void BoardView::announce(const QString& text)
+{
+    ui::announce(m_announcer, text);
 }
 
 CellWidget* BoardView::cell(core::CellIndex index) const

@@ -23,6 +23,11 @@ class Disc;
 // from the state it is given and reports clicks on cells; it knows no rules.
 // The keyboard walks the cells along the cross, and Tab enters the board at
 // the cell that last had the focus.
+//
+// To assistive technology the board is a group named by its overview (the
+// level and the pegs left), whose help says the keys; what the player's last
+// action did is said by a notification in a status bar that is never shown,
+// so a screen reader says it without calling it a notification.
 class BoardView : public QWidget {
     Q_OBJECT
 public:
@@ -32,10 +37,15 @@ public:
     static QSize clientSize();
 
     void showBoard(const core::Board& board);
-    void showOverNotice(bool visible);
-    void showVariantNotice(bool visible);
+    // The two notices, and what the action that led here did (said by a
+    // screen reader; nothing when empty).
+    void showNotices(bool over, bool variant, const QString& said);
     // The level captions the window keeps out of sight.
     void setLevelCaptions(const QString& caption, const QString& name);
+    // "Livello 1, Croce, 6 pedine", for assistive technology.
+    void setOverview(const QString& overview);
+    // Has a screen reader say text now.
+    void announce(const QString& text);
 
     CellWidget* cell(core::CellIndex index) const;
 
@@ -59,7 +69,8 @@ private:
     QLabel* m_lblvariante = nullptr;
     QLabel* m_lbllivello = nullptr;
     QLabel* m_lblnome = nullptr;
-    QWidget* m_announcer = nullptr; // says what the focused cell now holds
+    QWidget* m_statusBar = nullptr;
+    QWidget* m_announcer = nullptr;
 };
 
 } // namespace ui

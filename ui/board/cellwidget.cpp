@@ -120,25 +120,30 @@ void CellWidget::setState(core::CellState state)
 {
     if (state == m_state)
         return;
-    const bool wasSelected = m_state == core::CellState::Selected;
     m_state = state;
     update();
+    // No selection event: a screen reader would say "selected" beside what
+    // the game window says about the same click.
     send(this, QAccessible::DescriptionChanged);
-    if (wasSelected != (state == core::CellState::Selected))
-        send(this, wasSelected ? QAccessible::SelectionRemove : QAccessible::SelectionAdd);
 }
 
 QString CellWidget::placeText() const
 {
-    const core::GridPos at = core::gridPosOf(m_index);
-    return QStringLiteral("riga %1, colonna %2").arg(at.row).arg(at.col);
+    return placeOf(m_index);
+}
+
+// Row and column alone: said at every step, they must be short.
+QString CellWidget::placeOf(core::CellIndex index)
+{
+    const core::GridPos at = core::gridPosOf(index);
+    return QStringLiteral("%1, %2").arg(at.row).arg(at.col);
 }
 
 QString CellWidget::stateText() const
 {
     switch (m_state) {
     case core::CellState::Peg: return QStringLiteral("pedina");
-    case core::CellState::Selected: return QStringLiteral("pedina selezionata");
+    case core::CellState::Selected: return QStringLiteral("selezionata");
     case core::CellState::Empty: break;
     }
     return QStringLiteral("vuota");

@@ -16,9 +16,9 @@ namespace ui {
 // keys ask to move the focus. A ring shows the focus only when it came from
 // the keyboard, so a player with the mouse never sees one.
 //
-// To assistive technology it is a button named by its place ("riga 3,
-// colonna 4") and described by what it holds ("pedina", "vuota", "pedina
-// selezionata"); every change of its state is sent as an event.
+// To assistive technology it is a button named by its place ("3, 4": row,
+// column) and described by what it holds ("pedina", "vuota",
+// "selezionata"); every change of its state is sent as an event.
 class CellWidget : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +30,7 @@ public:
     void setState(core::CellState state);
 
     QString placeText() const;
+    static QString placeOf(core::CellIndex index);
     QString stateText() const;
 
     // Installs the cells' accessible interface, once per process.

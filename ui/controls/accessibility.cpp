@@ -13,13 +13,26 @@ namespace ui {
 namespace {
 
 const char* const kRoleProperty = "ui-accessible-role";
+const char* const kHelpProperty = "ui-accessible-help";
+
+class RoleAccessible : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Help)
+            return object()->property(kHelpProperty).toString();
+        return QAccessibleWidget::text(t);
+    }
+};
 
 QAccessibleInterface* interfaceByRole(const QString&, QObject* object)
 {
     const QVariant role = object->property(kRoleProperty);
     if (!role.isValid() || !object->isWidgetType())
         return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
+    return new RoleAccessible(static_cast<QWidget*>(object), static_cast<QAccessible::Role>(role.toInt()));
 }
 
 } // namespace
@@ -27,6 +40,11 @@ QAccessibleInterface* interfaceByRole(const QString&, QObject* object)
 void setAccessibleRole(QWidget* widget, QAccessible::Role role)
 {
     widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
+
+void setAccessibleHelp(QWidget* widget, const QString& help)
+{
+    widget->setProperty(kHelpProperty, help);
 }
 
 void announce(QWidget* announcer, const QString& text)

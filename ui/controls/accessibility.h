@@ -14,9 +14,14 @@ namespace ui {
 // Shows a widget to assistive technology in a role of the program's choice,
 // named by its accessible name (a window's name is its title): a frame or a
 // dialog for the windows, a graphic for pictures that only decorate, a
-// notification for a notice that is said as soon as it is shown. Works
-// through the factory of installAccessibility().
+// group for the board, a notification that is said as soon as it shows.
+// Works through the factory of installAccessibility().
 void setAccessibleRole(QWidget* widget, QAccessible::Role role);
+
+// The help text assistive technology gives for a widget made with
+// setAccessibleRole: how it is used. Not a "What's This" text, which would
+// show the player a popup.
+void setAccessibleHelp(QWidget* widget, const QString& help);
 
 // Makes a screen reader say text now. Qt 6.4 has no announcement of its own;
 // what a screen reader does say is a notification that shows, so announcer

@@ -5,9 +5,12 @@
 #include "frmgioco.h"
 
 #include "board/boardview.h"
+#include "board/cellwidget.h"
 #include "controls/builders.h"
+#include "geometry.h"
 #include "levels.h"
 
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
@@ -74,32 +77,75 @@ void FrmGioco::createMenus()
     addHelpEntry("mnuinfo", QStringLiteral("I&nformazioni"), Qt::Key_F6, Help::Info);
 }
 
+// The notices are shown, and the click said, once the level-complete
+// dialog, if one opens, has loaded: its load hides the no-more-moves notice
+// that the winning jump shows for a moment, which nobody may see or hear.
 void FrmGioco::pct_Click(core::CellIndex index)
 {
+    const core::Board before = m_game.board();
     const core::ClickOutcome outcome = m_game.pct_Click(index);
-    if (outcome == core::ClickOutcome::Ignored)
+    if (outcome == core::ClickOutcome::Ignored) {
+        m_board->announce(QStringLiteral("tavola bloccata"));
         return;
-    showState();
+    }
+    m_board->showBoard(m_game.board());
     if (outcome == core::ClickOutcome::SinglePegLeft)
         Q_EMIT singlePegLeft();
+    showState(clickSpeech(before, index));
+}
+
+QString FrmGioco::clickSpeech(const core::Board& before, core::CellIndex index) const
+{
+    const core::Board& after = m_game.board();
+    if (before.stateOf(index) == core::CellState::Empty && after.holdsPeg(index)) {
+        const core::GridPos from = core::gridPosOf(before.selectedCell()), to = core::gridPosOf(index);
+        return QStringLiteral("mangiata ")
+               + CellWidget::placeOf(core::cellAt((from.row + to.row) / 2, (from.col + to.col) / 2));
+    }
+    if (after.stateOf(index) == core::CellState::Selected)
+        return QStringLiteral("selezionata");
+    if (before.stateOf(index) == core::CellState::Selected)
+        return QStringLiteral("deselezionata");
+    return QStringLiteral("nessuna mossa");
 }
 
 void FrmGioco::mnuannulla_Click()
 {
+    const core::UndoRecord back = m_game.undoRecord();
     m_game.mnuannulla_Click();
-    showState();
+    showState(QStringLiteral("annullata, tornano %1 e %2")
+                  .arg(CellWidget::placeOf(back.ultpartenza), CellWidget::placeOf(back.ultsaltato)));
 }
 
 void FrmGioco::mnuricomincia_Click()
 {
     m_game.mnuricomincia_Click();
-    showState();
+    showState(QStringLiteral("ricominciato, ") + overview());
 }
 
 void FrmGioco::mnuLevel_Click(core::LevelNumber level)
 {
     m_game.startLevel(level);
-    showState();
+    showState(overview());
+}
+
+// Ctrl+Z with nothing to undo reaches the window as a plain key: the menu
+// entry is disabled. It still does nothing, but a screen reader says so.
+void FrmGioco::keyPressEvent(QKeyEvent* event)
+{
+    if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Z) && !m_game.canUndo())
+        m_board->announce(QStringLiteral("niente da annullare"));
+    Form::keyPressEvent(event);
+}
+
+QString FrmGioco::overview() const
+{
+    const int pegs = m_game.board().pegCount();
+    return QStringLiteral("Livello %1, %2, %3 %4")
+        .arg(m_game.level())
+        .arg(toQString(m_game.levelName()))
+        .arg(pegs)
+        .arg(pegs == 1 ? QStringLiteral("pedina") : QStringLiteral("pedine"));
 }
 
 core::LevelNumber FrmGioco::levelCompleteDialogLoaded()
@@ -112,23 +158,23 @@ core::LevelNumber FrmGioco::levelCompleteDialogLoaded()
 void FrmGioco::setUpSameLevel(core::LevelNumber livello)
 {
     m_game.cmdstesso_Click(livello);
-    showState();
+    showState(overview());
 }
 
 void FrmGioco::setUpNextLevel(core::LevelNumber livello)
 {
     m_game.cmdsuccessivo_Click(livello);
-    showState();
+    showState(overview());
 }
 
 // Everything the window shows comes from the game's state; cells whose
-// state did not change are not repainted.
-void FrmGioco::showState()
+// state did not change are not repainted. The notices change last, and said
+// is what the action did, for a screen reader.
+void FrmGioco::showState(const QString& said)
 {
     m_board->showBoard(m_game.board());
-    m_board->showOverNotice(m_game.overNoticeVisible());
-    m_board->showVariantNotice(m_game.variantNoticeVisible());
     m_board->setLevelCaptions(toQString(m_game.levelCaption()), toQString(m_game.levelName()));
+    m_board->setOverview(overview());
     m_mnuannulla->setEnabled(m_game.canUndo());
     // A check mark on the current level's entry alone: only that entry is
     // checkable, so the others show no box either.
@@ -137,6 +183,7 @@ void FrmGioco::showState()
         entry->setCheckable(n == m_game.level());
         entry->setChecked(n == m_game.level());
     }
+    m_board->showNotices(m_game.overNoticeVisible(), m_game.variantNoticeVisible(), said);
 }
 
 } // namespace ui

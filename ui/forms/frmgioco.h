@@ -24,6 +24,10 @@ enum class Help { Storia, Istruzioni, Varianti, Info };
 // game's state (core::Game); every handler calls the core, then shows what
 // the core's state now is. What the player asks of other windows it says
 // with a signal.
+//
+// Each action of the player is said to assistive technology once, when it
+// has been fully handled: what changed, or that nothing could, and a notice
+// only if it is still showing then.
 class FrmGioco : public Form {
     Q_OBJECT
 public:
@@ -44,6 +48,9 @@ Q_SIGNALS:
     void helpRequested(ui::Help screen);
     void exitRequested();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void createMenus();
     QAction* addEntry(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
@@ -51,7 +58,10 @@ private:
     void mnuannulla_Click();
     void mnuricomincia_Click();
     void mnuLevel_Click(core::LevelNumber level);
-    void showState();
+    void showState(const QString& said = {});
+    QString overview() const;
+    // What a handled click did, from the board before it and the game now.
+    QString clickSpeech(const core::Board& before, core::CellIndex index) const;
 
     core::Game m_game;
     BoardView* m_board = nullptr;

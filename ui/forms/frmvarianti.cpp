@@ -9,6 +9,7 @@
 #include "controls/builders.h"
 #include "controls/palette.h"
 #include "controls/twips.h"
+#include "geometry.h"
 #include "variants.h"
 
 #include <QLabel>
@@ -52,6 +53,22 @@ const std::array<Column, 3> kColumns{{
     {"Label5", "Picture2", 2400, core::Variant::Quadrato},
     {"Label2", "Picture3", 4680, core::Variant::Elica},
 }};
+
+// Where the pattern's pegs are, row by row: "riga 3, colonne 3 4 5. ...".
+QString pegsOf(const core::Board& board)
+{
+    QStringList rows;
+    for (int row = 1; row <= core::kGridSize; ++row) {
+        QStringList cols;
+        for (int col = 1; col <= core::kGridSize; ++col)
+            if (core::isOnBoard(row, col) && board.holdsPeg(core::cellAt(row, col)))
+                cols << QString::number(col);
+        if (!cols.isEmpty())
+            rows << QStringLiteral("riga %1, %2 %3").arg(row)
+                        .arg(cols.size() == 1 ? QStringLiteral("colonna") : QStringLiteral("colonne"), cols.join(' '));
+    }
+    return QStringLiteral("Pedine in ") + rows.join(QStringLiteral(". "));
+}
 
 } // namespace
 
@@ -98,6 +115,8 @@ FrmVarianti::FrmVarianti()
         QLabel* picture = makeLabel(this, column.picture, QString(), QRect(column.left, 1920, 2175, 2415),
                                     {colours::kBlack, {}, Qt::AlignLeft, colours::kDialogBackground});
         picture->setPixmap(gameWindowPicture(core::patternBoard(column.variant), devicePixelRatioF()));
+        picture->setAccessibleName(toQString(pattern.name));
+        picture->setAccessibleDescription(pegsOf(core::patternBoard(column.variant)));
     }
     finishLoad(twipsSize(6975, 5175));
 }
