@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "board.h"
+#include "core/board.h"
 
-#include "geometry.h"
+#include "core/geometry.h"
 
 #include <stdexcept>
 

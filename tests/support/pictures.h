@@ -7,7 +7,7 @@
 // Boards stated as 7-line pictures (see pictureOf), and drawn as pictures in
 // failure messages: GoogleTest prints a Board through PrintTo.
 
-#include "board.h"
+#include "core/board.h"
 
 #include <ostream>
 

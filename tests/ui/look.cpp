@@ -12,8 +12,8 @@
 #include "board/boardview.h"
 #include "controls/art.h"
 #include "forms/frmgioco.h"
-#include "geometry.h"
-#include "variants.h"
+#include "core/geometry.h"
+#include "core/variants.h"
 
 #include <QAbstractButton>
 #include <QPushButton>

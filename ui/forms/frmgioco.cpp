@@ -6,7 +6,7 @@
 
 #include "board/boardview.h"
 #include "controls/builders.h"
-#include "levels.h"
+#include "core/levels.h"
 
 #include <QMenuBar>
 #include <QVBoxLayout>

@@ -9,7 +9,7 @@
 #include "controls/builders.h"
 #include "controls/palette.h"
 #include "controls/twips.h"
-#include "variants.h"
+#include "core/variants.h"
 
 #include <QLabel>
 #include <QMenuBar>
