@@ -1,12 +1,12 @@
 # SPDX-FileCopyrightText: 2026 The Zibbet developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# The layers, enforced by the build: core/ <- ui/controls/ <- ui/board/ <-
-# ui/forms/ <- ui/program.* <- app/. Code names another layer's header by
-# that layer's name ("core/game.h", "controls/form.h", "board/boardview.h",
-# "forms/frmgioco.h"), and finds it only if its target links that layer's
-# library: an include that runs back up, or sideways into a layer not
-# linked, does not compile.
+# The layers, enforced by the build: core/ and ui/controls/ (neither knows
+# the other) <- ui/board/ <- ui/forms/ <- ui/program.* <- app/. Code names
+# another layer's header by that layer's name ("core/game.h",
+# "controls/form.h", "board/boardview.h", "forms/frmgioco.h"), and finds it
+# only if its target links that layer's library: an include that runs back
+# up, or sideways into a layer not linked, does not compile.
 
 # zibbet_expose_layer(<target> <layer>)
 # Gives whatever links <target> the include path of a build-tree folder,
@@ -14,7 +14,8 @@
 # each header among <target>'s sources, including the real one (Qt's own
 # build forwards its module headers the same way). <target> itself does not
 # get it: its sources name their neighbours bare ("form.h"), and a form
-# cannot reach another through "forms/". The source folders cannot be that
+# cannot reach another through "forms/" (the core, one folder with nothing
+# to keep apart, takes its own path too: see core/CMakeLists.txt). The source folders cannot be that
 # include path themselves: ui/ holds controls/, board/ and forms/ side by
 # side, so it would expose every one of them.
 function(zibbet_expose_layer target layer)
