@@ -11,7 +11,7 @@
 
 DEPS = bash scripts/install-deps.sh
 
-.PHONY: deps run test asan fuzz bench package package-check clean
+.PHONY: deps run test nox11 asan fuzz bench package package-check clean
 
 deps:
 	@$(DEPS) all
@@ -27,6 +27,17 @@ test:
 	cmake --preset ci
 	cmake --build --preset ci
 	ctest --preset ci
+
+# The game and its tests built without X11 (ZIBBET_X11=OFF), as on a system
+# whose Qt has no xcb, and run headless; the game must not link xcb itself.
+nox11:
+	@$(DEPS) test
+	cmake --preset ci-nox11
+	cmake --build --preset ci-nox11
+	ctest --preset ci-nox11
+	@if readelf -d build/ci-nox11/app/zibbet | grep 'NEEDED.*libxcb'; then \
+	  echo "the game built without X11 links xcb" >&2; exit 1; fi
+	@echo "the game built without X11 links no xcb"
 
 asan:
 	@$(DEPS) test

@@ -5,10 +5,10 @@
 // Timings of the game's rules, for the record: a click must never be the
 // slow part of a repaint.
 
-#include "game.h"
-#include "jumps.h"
-#include "levels.h"
-#include "variants.h"
+#include "core/game.h"
+#include "core/jumps.h"
+#include "core/levels.h"
+#include "core/variants.h"
 
 #include <benchmark/benchmark.h>
 

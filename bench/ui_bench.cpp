@@ -9,7 +9,7 @@
 
 #include "board/boardview.h"
 #include "forms/frmgioco.h"
-#include "geometry.h"
+#include "core/geometry.h"
 #include "program.h"
 #include "solver.h"
 

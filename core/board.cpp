@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "board.h"
+#include "core/board.h"
 
 namespace core {
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "cell.h"
+#include "core/cell.h"
 
 #include <array>
 #include <cstddef>

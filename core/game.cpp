@@ -2,10 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "game.h"
+#include "core/game.h"
 
-#include "levels.h"
-#include "variants.h"
+#include "core/levels.h"
+#include "core/variants.h"
 
 namespace core {
 

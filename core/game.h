@@ -4,9 +4,9 @@
 
 #pragma once
 
-#include "board.h"
-#include "cell.h"
-#include "jumps.h"
+#include "core/board.h"
+#include "core/cell.h"
+#include "core/jumps.h"
 
 #include <string_view>
 

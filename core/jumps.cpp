@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "jumps.h"
+#include "core/jumps.h"
 
-#include "geometry.h"
+#include "core/geometry.h"
 
 namespace core {
 

@@ -4,8 +4,8 @@
 
 #pragma once
 
-#include "board.h"
-#include "cell.h"
+#include "core/board.h"
+#include "core/cell.h"
 
 #include <array>
 #include <vector>

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "levels.h"
+#include "core/levels.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "variants.h"
+#include "core/variants.h"
 
 #include <array>
 

@@ -8,8 +8,8 @@
 // '*' the selected peg, 'o' an empty hole, '.' off the cross. Tests state
 // boards this way, and GoogleTest prints every Board so (PrintTo).
 
-#include "board.h"
-#include "geometry.h"
+#include "core/board.h"
+#include "core/geometry.h"
 
 #include <ostream>
 #include <string>

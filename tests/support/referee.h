@@ -10,11 +10,11 @@
 // the rules say. Random play, the fuzzer and the window tests all play
 // through it; it keeps the first broken rule as text.
 
-#include "game.h"
-#include "geometry.h"
-#include "levels.h"
+#include "core/game.h"
+#include "core/geometry.h"
+#include "core/levels.h"
 #include "pictures.h"
-#include "variants.h"
+#include "core/variants.h"
 
 #include <algorithm>
 #include <bit>

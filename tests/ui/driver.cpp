@@ -8,7 +8,7 @@
 #include "controls/form.h"
 #include "controls/palette.h"
 #include "forms/frmgioco.h"
-#include "geometry.h"
+#include "core/geometry.h"
 #include "solver.h"
 
 #include <QAccessible>

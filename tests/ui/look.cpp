@@ -15,7 +15,7 @@
 
 #include "board/boardview.h"
 #include "controls/art.h"
-#include "geometry.h"
+#include "core/geometry.h"
 #include "solver.h"
 
 #include <QAbstractButton>

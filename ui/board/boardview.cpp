@@ -13,7 +13,7 @@
 #include "controls/palette.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
-#include "geometry.h"
+#include "core/geometry.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -6,7 +6,7 @@
 
 #include "controls/art.h"
 #include "controls/palette.h"
-#include "geometry.h"
+#include "core/geometry.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>

@@ -7,8 +7,8 @@
 #include "board/boardview.h"
 #include "board/cellwidget.h"
 #include "controls/builders.h"
-#include "geometry.h"
-#include "levels.h"
+#include "core/geometry.h"
+#include "core/levels.h"
 
 #include <QKeyEvent>
 #include <QMenuBar>

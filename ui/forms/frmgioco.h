@@ -5,7 +5,7 @@
 #pragma once
 
 #include "controls/form.h"
-#include "game.h"
+#include "core/game.h"
 
 #include <array>
 

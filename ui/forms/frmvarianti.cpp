@@ -9,8 +9,8 @@
 #include "controls/builders.h"
 #include "controls/palette.h"
 #include "controls/twips.h"
-#include "geometry.h"
-#include "variants.h"
+#include "core/geometry.h"
+#include "core/variants.h"
 
 #include <QLabel>
 #include <QMenuBar>

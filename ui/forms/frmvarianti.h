@@ -6,7 +6,7 @@
 
 #include "helpscreen.h"
 
-#include "board.h"
+#include "core/board.h"
 
 #include <QPixmap>
 

@@ -2,6 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+// The task-bar hint of an X11 build (ZIBBET_X11 on), spoken through xcb.
+
 #include "taskbar.h"
 
 #include <QGuiApplication>
