@@ -195,12 +195,14 @@ std::optional<CellState> cellAt(const QImage& image, QPoint corner)
     return c.red() > c.green() ? CellState::Selected : CellState::Peg;
 }
 
-// What the program told assistive technology during a command, heard from
-// the start as a screen reader would; what showed, with the name it had.
+// What the program told assistive technology, heard from the start as a
+// screen reader would, and what a screen reader says of it: a notification
+// as it shows (its name, then its description), and a word of its own for a
+// selection event.
 struct Sent {
     const QObject* object;
     QAccessible::Event type;
-    QString name;
+    QString said;
 };
 std::vector<Sent> sent;
 
@@ -209,7 +211,13 @@ void listen()
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         QAccessibleInterface* shown = event->type() == QAccessible::ObjectShow ? event->accessibleInterface() : nullptr;
-        sent.push_back({event->object(), event->type(), shown ? shown->text(QAccessible::Name) : QString()});
+        const bool selected = event->type() == QAccessible::SelectionAdd || event->type() == QAccessible::Selection;
+        QString said = selected ? QStringLiteral("selezionato") : QString();
+        if (shown && shown->role() == QAccessible::Notification) {
+            const QString more = shown->text(QAccessible::Description);
+            said = shown->text(QAccessible::Name) + (more.isEmpty() ? "" : ". " + more);
+        }
+        sent.push_back({event->object(), event->type(), said});
     });
 }
 
@@ -247,6 +255,15 @@ Driver::Driver(std::uint64_t seed) : random(seed)
     static const bool listening = (listen(), true);
     (void)listening;
     startProgram();
+}
+
+QStringList Driver::heard()
+{
+    QStringList said;
+    for (const Sent& s : std::exchange(sent, {}))
+        if (!s.said.isEmpty())
+            said << s.said;
+    return said;
 }
 
 Driver::~Driver()

@@ -58,6 +58,9 @@ public:
     bool isOpen(ui::WindowId id) const { return m_open.contains(id); }
     ui::Form* window(ui::WindowId id) const { return m_program->loaded(id); }
     ui::Program& program() { return *m_program; }
+    // What a screen reader said since the last command began, or since the
+    // last call.
+    static QStringList heard();
     // The situations the monkey must have met, with how often.
     std::map<std::string, int> met;
 
