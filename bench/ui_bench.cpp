@@ -9,7 +9,6 @@
 
 #include "board/boardview.h"
 #include "forms/frmgioco.h"
-#include "core/geometry.h"
 #include "program.h"
 #include "solver.h"
 
@@ -35,8 +34,7 @@ void settle()
 
 QPoint cellCentre(core::CellIndex cell, int top)
 {
-    const core::GridPos at = core::gridPosOf(cell);
-    return {40 * at.col + 12, top + 40 * at.row + 12};
+    return ui::BoardView::cellRect(cell).center() + QPoint(0, top);
 }
 
 void clickAt(QWidget* window, QPoint at)
@@ -71,7 +69,7 @@ struct BareBoard : QWidget {
     {
         setFixedSize(345, 365);
         for (core::CellIndex cell = 1; cell <= core::kCellCount; ++cell)
-            (new Square(this))->setGeometry(QRect(cellCentre(cell, 19) - QPoint(12, 12), QSize(25, 25)));
+            (new Square(this))->setGeometry(ui::BoardView::cellRect(cell).translated(0, 19));
         show();
         settle();
     }

@@ -5,9 +5,9 @@
 #pragma once
 
 #include "fonts.h"
+#include "twips.h"
 
 #include <QColor>
-#include <QRect>
 #include <QString>
 
 #include <string_view>
@@ -38,7 +38,7 @@ struct LabelStyle {
     bool notice = false; // said by a screen reader as soon as it shows
 };
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twipsRect,
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, TwipsRect area,
                   const LabelStyle& style);
 
 // A push button with a coloured face and either a caption or an icon. An
@@ -51,6 +51,6 @@ struct ButtonStyle {
     bool systemColours = false; // the desktop's button face instead of the yellow one
 };
 
-QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsRect, const ButtonStyle& style);
+QPushButton* makeButton(QWidget* parent, const char* name, TwipsRect area, const ButtonStyle& style);
 
 } // namespace ui

@@ -20,22 +20,22 @@ FrmInizio::FrmInizio() : Form(QStringLiteral("frminizio"), QStringLiteral("Zibbe
     setBackgroundColour(this, colours::kGameBackground);
 
     // Label1 frames the title with a margin of 240 twips; it lies behind.
-    auto* frame = makeLabel(this, "Label1", QString(), QRect(480, 240, 4215, 1695),
+    auto* frame = makeLabel(this, "Label1", QString(), TwipsRect{480, 240, 4215, 1695},
                             {colours::kBlack, {}, Qt::AlignLeft, colours::kGameBackground, true});
     auto* title = new PictureBox(this, QStringLiteral("Picture1"), QString::fromLatin1(art::kTitle),
                                  colours::kGameBackground);
-    title->setGeometry(twipsRect(720, 480, 3735, 1215));
+    title->setGeometry(TwipsRect{720, 480, 3735, 1215}.toPixels());
     auto* illustration = new PictureBox(this, QStringLiteral("Picture2"), QString::fromLatin1(art::kIllustration),
                                         colours::kGameBackground);
-    illustration->setGeometry(twipsRect(600, 2160, 3975, 2895));
-    QPushButton* cmdvai = makeButton(this, "cmdvai", QRect(4440, 4680, 615, 615),
+    illustration->setGeometry(TwipsRect{600, 2160, 3975, 2895}.toPixels());
+    QPushButton* cmdvai = makeButton(this, "cmdvai", TwipsRect{4440, 4680, 615, 615},
                                      {{}, QString::fromLatin1(art::kArrow), QStringLiteral("Comincia"), {}});
     frame->lower();
     setDefaultButton(cmdvai);
     cmdvai->setFocus();
     connect(cmdvai, &QPushButton::clicked, this, &FrmInizio::startRequested);
 
-    finishLoad(twipsSize(5175, 5430));
+    finishLoad(TwipsSize{5175, 5430}.toPixels());
 }
 
 } // namespace ui

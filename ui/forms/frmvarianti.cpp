@@ -44,7 +44,7 @@ void paintTitleBar(QPainter& painter, QRect bar)
 struct Column {
     const char* caption;
     const char* picture;
-    int left;
+    int leftTwips;
     core::Variant variant;
 };
 
@@ -101,24 +101,24 @@ FrmVarianti::FrmVarianti()
     : HelpScreen(QStringLiteral("frmvarianti"), QStringLiteral("Le varianti"))
 {
     setBackgroundColour(this, colours::kDialogBackground);
-    addBackButton(6240, 4440);
-    makeLabel(this, "Label3", QStringLiteral("Le varianti del gioco"), QRect(120, 120, 2295, 375),
+    addBackButton({6240, 4440});
+    makeLabel(this, "Label3", QStringLiteral("Le varianti del gioco"), TwipsRect{120, 120, 2295, 375},
               {colours::kRed, {Face::Comic, 12, false, true}});
     makeLabel(this, "Label4",
               QStringLiteral("Un'interessante variante del gioco originale è partire dal settimo livello - Il "
                              "solitario, per poi mangiare le pedine in modo che rimangano i seguenti schemi."),
-              QRect(360, 600, 6495, 615), {colours::kBlack, {Face::Comic, 9}});
+              TwipsRect{360, 600, 6495, 615}, {colours::kBlack, {Face::Comic, 9}});
     for (const Column& column : kColumns) {
         const core::Pattern& pattern = core::patternOf(column.variant);
-        makeLabel(this, column.caption, toQString(pattern.name), QRect(column.left, 1440, 2175, 375),
+        makeLabel(this, column.caption, toQString(pattern.name), TwipsRect{column.leftTwips, 1440, 2175, 375},
                   {colours::kBlue, {Face::Comic, 12}, Qt::AlignHCenter});
-        QLabel* picture = makeLabel(this, column.picture, QString(), QRect(column.left, 1920, 2175, 2415),
+        QLabel* picture = makeLabel(this, column.picture, QString(), TwipsRect{column.leftTwips, 1920, 2175, 2415},
                                     {colours::kBlack, {}, Qt::AlignLeft, colours::kDialogBackground});
         picture->setPixmap(gameWindowPicture(core::patternBoard(column.variant), devicePixelRatioF()));
         picture->setAccessibleName(toQString(pattern.name));
         picture->setAccessibleDescription(pegsOf(core::patternBoard(column.variant)));
     }
-    finishLoad(twipsSize(6975, 5175));
+    finishLoad(TwipsSize{6975, 5175}.toPixels());
 }
 
 } // namespace ui
