@@ -137,17 +137,21 @@ void BoardView::makeTabStop(core::CellIndex index)
 // The notices are notifications to assistive technology, said as they show.
 void BoardView::createNotices()
 {
-    const FontStyle noticeFont{Face::SansSerif, 8.25, true, false};
+    const FontStyle noticeFont{.face = Face::SansSerif, .points = 8.25, .bold = true};
 
     m_shpover = new Disc(this, QStringLiteral("shpover"), colours::kRed);
     m_shpover->setGeometry(TwipsRect{3720, 360, 1095, 1095}.toPixels());
     m_lblover = makeLabel(this, "lblover", QStringLiteral("Non ci sono più mosse possibili"),
-                          TwipsRect{3840, 480, 855, 855}, {colours::kYellow, noticeFont, Qt::AlignHCenter, {}, false, true});
+                          TwipsRect{3840, 480, 855, 855},
+                          {.colour = colours::kYellow, .font = noticeFont,
+                           .alignment = Qt::AlignHCenter, .notice = true});
 
     m_shpvariante = new Disc(this, QStringLiteral("shpvariante"), colours::kYellow);
     m_shpvariante->setGeometry(TwipsRect{3720, 3720, 1095, 1095}.toPixels());
     m_lblvariante = makeLabel(this, "lblvariante", QStringLiteral("Hai completato una variante"),
-                              TwipsRect{3780, 3840, 975, 855}, {colours::kBlue, noticeFont, Qt::AlignHCenter, {}, false, true});
+                              TwipsRect{3780, 3840, 975, 855},
+                              {.colour = colours::kBlue, .font = noticeFont,
+                               .alignment = Qt::AlignHCenter, .notice = true});
     setNoticeVisible(m_shpover, m_lblover, false);
     setNoticeVisible(m_shpvariante, m_lblvariante, false);
 }
@@ -157,9 +161,9 @@ void BoardView::createNotices()
 void BoardView::createHiddenLabels()
 {
     m_lbllivello = makeLabel(this, "lbllivello", QStringLiteral("Livello 1:"), TwipsRect{120, 120, 1095, 375},
-                             {colours::kRed, {Face::Comic, 12}});
+                             {.colour = colours::kRed, .font = {.face = Face::Comic, .points = 12}});
     m_lblnome = makeLabel(this, "lblnome", QStringLiteral("Croce"), TwipsRect{120, 480, 1335, 375},
-                          {colours::kDarkBlue, {Face::Comic, 12, false, true}});
+                          {.colour = colours::kDarkBlue, .font = {.face = Face::Comic, .points = 12, .italic = true}});
     m_lbllivello->hide();
     m_lblnome->hide();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "fonts.h"
+#include "palette.h"
 #include "twips.h"
 
 #include <QColor>
@@ -30,10 +31,10 @@ void setBackgroundColour(QWidget* w, QColor colour);
 // colour; left-aligned and wrapping unless said otherwise, on a
 // transparent background unless a background colour is given.
 struct LabelStyle {
-    QColor colour{0, 0, 0};
+    QColor colour = colours::kBlack;
     FontStyle font{};
     Qt::Alignment alignment = Qt::AlignLeft;
-    QColor background{};       // invalid: transparent
+    QColor background{}; // invalid: transparent
     bool singleLineBorder = false;
     bool notice = false; // said by a screen reader as soon as it shows
 };
@@ -44,9 +45,9 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, TwipsR
 // A push button with a coloured face and either a caption or an icon. An
 // icon button is named by its tooltip for assistive technology.
 struct ButtonStyle {
-    QString caption;
-    QString iconPath;  // an SVG shown at 32 x 32 instead of a caption
-    QString toolTip;
+    QString caption{};
+    QString iconPath{}; // an SVG shown at 32 x 32 instead of a caption
+    QString toolTip{};
     FontStyle font{};
     bool systemColours = false; // the desktop's button face instead of the yellow one
 };

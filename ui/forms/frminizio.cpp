@@ -21,7 +21,9 @@ FrmInizio::FrmInizio() : Form(QStringLiteral("frminizio"), QStringLiteral("Zibbe
 
     // Label1 frames the title with a margin of 240 twips; it lies behind.
     auto* frame = makeLabel(this, "Label1", QString(), TwipsRect{480, 240, 4215, 1695},
-                            {colours::kBlack, {}, Qt::AlignLeft, colours::kGameBackground, true});
+                            {.colour = colours::kBlack,
+                             .background = colours::kGameBackground,
+                             .singleLineBorder = true});
     auto* title = new PictureBox(this, QStringLiteral("Picture1"), QString::fromLatin1(art::kTitle),
                                  colours::kGameBackground);
     title->setGeometry(TwipsRect{720, 480, 3735, 1215}.toPixels());
@@ -29,7 +31,8 @@ FrmInizio::FrmInizio() : Form(QStringLiteral("frminizio"), QStringLiteral("Zibbe
                                         colours::kGameBackground);
     illustration->setGeometry(TwipsRect{600, 2160, 3975, 2895}.toPixels());
     QPushButton* cmdvai = makeButton(this, "cmdvai", TwipsRect{4440, 4680, 615, 615},
-                                     {{}, QString::fromLatin1(art::kArrow), QStringLiteral("Comincia"), {}});
+                                     {.iconPath = QString::fromLatin1(art::kArrow),
+                                      .toolTip = QStringLiteral("Comincia")});
     frame->lower();
     setDefaultButton(cmdvai);
     cmdvai->setFocus();

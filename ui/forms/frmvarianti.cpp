@@ -35,7 +35,7 @@ void paintTitleBar(QPainter& painter, QRect bar)
     painter.fillRect(bar, gradient);
     const int iconSide = bar.height() - 4;
     painter.drawPixmap(2, bar.top() + 2, appIcon().pixmap(QSize(iconSide, iconSide)));
-    QFont font = makeFont({Face::SansSerif, 8.25, true});
+    QFont font = makeFont({.face = Face::SansSerif, .points = 8.25, .bold = true});
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(bar.adjusted(iconSide + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Zibbet"));
@@ -103,17 +103,19 @@ FrmVarianti::FrmVarianti()
     setBackgroundColour(this, colours::kDialogBackground);
     addBackButton({6240, 4440});
     makeLabel(this, "Label3", QStringLiteral("Le varianti del gioco"), TwipsRect{120, 120, 2295, 375},
-              {colours::kRed, {Face::Comic, 12, false, true}});
+              {.colour = colours::kRed, .font = {.face = Face::Comic, .points = 12, .italic = true}});
     makeLabel(this, "Label4",
               QStringLiteral("Un'interessante variante del gioco originale è partire dal settimo livello - Il "
                              "solitario, per poi mangiare le pedine in modo che rimangano i seguenti schemi."),
-              TwipsRect{360, 600, 6495, 615}, {colours::kBlack, {Face::Comic, 9}});
+              TwipsRect{360, 600, 6495, 615}, {.colour = colours::kBlack, .font = {.face = Face::Comic, .points = 9}});
     for (const Column& column : kColumns) {
         const core::Pattern& pattern = core::patternOf(column.variant);
         makeLabel(this, column.caption, toQString(pattern.name), TwipsRect{column.leftTwips, 1440, 2175, 375},
-                  {colours::kBlue, {Face::Comic, 12}, Qt::AlignHCenter});
+                  {.colour = colours::kBlue,
+                   .font = {.face = Face::Comic, .points = 12},
+                   .alignment = Qt::AlignHCenter});
         QLabel* picture = makeLabel(this, column.picture, QString(), TwipsRect{column.leftTwips, 1920, 2175, 2415},
-                                    {colours::kBlack, {}, Qt::AlignLeft, colours::kDialogBackground});
+                                    {.colour = colours::kBlack, .background = colours::kDialogBackground});
         picture->setPixmap(gameWindowPicture(core::patternBoard(column.variant), devicePixelRatioF()));
         picture->setAccessibleName(toQString(pattern.name));
         picture->setAccessibleDescription(pegsOf(core::patternBoard(column.variant)));
