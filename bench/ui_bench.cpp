@@ -166,6 +166,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
+    ui::installProcessWideSetUp();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -26,7 +26,7 @@ std::size_t slot(WindowId id)
 
 } // namespace
 
-Program::Program()
+void installProcessWideSetUp()
 {
     installFontSubstitutes();
     installAccessibility();

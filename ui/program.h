@@ -22,6 +22,11 @@ enum class Help;
 
 enum class WindowId { Inizio, Gioco, Scelta, Storia, Istruzioni, Varianti, Info };
 
+// What the windows need of the whole process, set up once after the
+// application object is made and before the first window: the substitutes
+// for the design faces and the accessibility factories.
+void installProcessWideSetUp();
+
 // The program's seven windows and every way from one to another. Each window
 // exists at most once: it is created and loaded the first time it is needed
 // and unloaded (destroyed) when it is closed; needing it again loads a fresh
@@ -34,7 +39,6 @@ enum class WindowId { Inizio, Gioco, Scelta, Storia, Istruzioni, Varianti, Info 
 class Program : public QObject {
     Q_OBJECT
 public:
-    Program();
     ~Program() override;
 
     // Shows the start screen, alone.
