@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "core/cell.h"
+#include "forms/windowid.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,9 +18,6 @@ class FrmGioco;
 class FrmInizio;
 class FrmScelta;
 class HelpScreen;
-enum class Help;
-
-enum class WindowId { Inizio, Gioco, Scelta, Storia, Istruzioni, Varianti, Info };
 
 // What the windows need of the whole process, set up once after the
 // application object is made and before the first window: the substitutes
@@ -70,10 +67,10 @@ private:
 
     FrmGioco* frmgioco();
     void openLevelCompleteDialog();
-    void openHelp(Help screen);
+    void openHelp(WindowId screen);
     void backToGame(Form* from);
 
-    std::array<QPointer<Form>, 7> m_windows;
+    std::array<QPointer<Form>, kWindowCount> m_windows;
     bool m_ended = false;
 };
 

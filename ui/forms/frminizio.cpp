@@ -9,13 +9,14 @@
 #include "controls/palette.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
+#include "captions.h"
 
 #include <QLabel>
 #include <QPushButton>
 
 namespace ui {
 
-FrmInizio::FrmInizio() : Form(QStringLiteral("frminizio"), QStringLiteral("Zibbet"), Frame::Single)
+FrmInizio::FrmInizio() : Form(QStringLiteral("frminizio"), QString::fromLatin1(kProgramTitle), Frame::Single)
 {
     setBackgroundColour(this, colours::kGameBackground);
 

@@ -9,6 +9,7 @@
 #include "controls/builders.h"
 #include "controls/palette.h"
 #include "controls/twips.h"
+#include "captions.h"
 #include "core/geometry.h"
 #include "core/variants.h"
 
@@ -30,15 +31,15 @@ constexpr int kWindowHeight = 384;
 void paintTitleBar(QPainter& painter, QRect bar)
 {
     QLinearGradient gradient(bar.topLeft(), bar.topRight());
-    gradient.setColorAt(0, QColor(0, 0, 128));
-    gradient.setColorAt(1, QColor(16, 132, 208));
+    gradient.setColorAt(0, colours::kTitleBarLeft);
+    gradient.setColorAt(1, colours::kTitleBarRight);
     painter.fillRect(bar, gradient);
     const int iconSide = bar.height() - 4;
     painter.drawPixmap(2, bar.top() + 2, appIcon().pixmap(QSize(iconSide, iconSide)));
     QFont font = makeFont({.face = Face::SansSerif, .points = 8.25, .bold = true});
     painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(bar.adjusted(iconSide + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Zibbet"));
+    painter.setPen(colours::kTitleBarText);
+    painter.drawText(bar.adjusted(iconSide + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(kProgramTitle));
 }
 
 struct Column {
@@ -77,8 +78,7 @@ QPixmap FrmVarianti::gameWindowPicture(const core::Board& board, qreal devicePix
     BoardView view;
     view.showBoard(board);
     QMenuBar menus;
-    for (const char* title : {"&Gioco", "&Livello", "&Aiuto"})
-        menus.addMenu(QString::fromLatin1(title));
+    addGameMenus(&menus);
     menus.resize(view.width(), menus.sizeHint().height());
     const int titleHeight = kWindowHeight - menus.height() - view.height();
 
