@@ -43,12 +43,10 @@ public:
 
     // The window if it is loaded, otherwise nullptr; never loads.
     Form* loaded(WindowId id) const;
-    int loadedCount() const;
 
     // Ends the program at once: every window disappears together and no
     // handler of any window runs afterwards.
     void endProgram();
-    bool hasEnded() const { return m_ended; }
 
 Q_SIGNALS:
     void ended();
@@ -58,6 +56,7 @@ private:
     template <typename Window, typename... Args>
     Window* load(WindowId id, Args... args);
     void forget(WindowId id, const Form* window);
+    int loadedCount() const;
 
     // What each window's requests lead to, connected once when it loads.
     void wire(FrmInizio* inizio);

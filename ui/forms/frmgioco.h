@@ -31,7 +31,6 @@ class FrmGioco : public Form {
 public:
     FrmGioco();
 
-    const core::Game& game() const { return m_game; }
     BoardView* boardView() const { return m_board; }
 
     // The level-complete dialog's side: its load reads the level and hides

@@ -71,9 +71,9 @@ QString pegsOf(const core::Board& board)
     return QStringLiteral("Pedine in ") + rows.join(QStringLiteral(". "));
 }
 
-} // namespace
-
-QPixmap FrmVarianti::gameWindowPicture(const core::Board& board, qreal devicePixelRatio)
+// A thumbnail of the game window with its title and menu bar, showing board
+// and nothing else, drawn by the game window's own board widget.
+QPixmap gameWindowPicture(const core::Board& board, qreal devicePixelRatio)
 {
     BoardView view;
     view.showBoard(board);
@@ -96,6 +96,8 @@ QPixmap FrmVarianti::gameWindowPicture(const core::Board& board, qreal devicePix
     picture.setDevicePixelRatio(devicePixelRatio);
     return picture;
 }
+
+} // namespace
 
 FrmVarianti::FrmVarianti()
     : HelpScreen(QStringLiteral("frmvarianti"), QStringLiteral("Le varianti"))
