@@ -42,6 +42,7 @@ public:
 Q_SIGNALS:
     // One peg is left: the level-complete dialog opens, or comes to the front.
     void singlePegLeft();
+    // The "Aiuto" menu: screen is one of the four help screens.
     void helpRequested(ui::WindowId screen);
     void exitRequested();
 
