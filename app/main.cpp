@@ -49,6 +49,7 @@ int main(int, char* argv[])
     // The program decides when it ends: when its last window closes, or at
     // once from an exit command.
     QApplication::setQuitOnLastWindowClosed(false);
+    ui::installProcessWideSetUp();
     ui::Program program;
     QObject::connect(&program, &ui::Program::ended, &app, &QApplication::quit, Qt::QueuedConnection);
     program.start();

@@ -9,7 +9,6 @@
 
 #include "board/boardview.h"
 #include "forms/frmgioco.h"
-#include "core/geometry.h"
 #include "program.h"
 #include "solver.h"
 
@@ -25,6 +24,9 @@ namespace {
 
 using ui::WindowId;
 
+// The game window's menu bar at 96 dpi, which the bare board leaves empty.
+constexpr int kMenuBarHeight = 19;
+
 // Lets deferred deletes and pending repaints run, so what a step asked for
 // has been drawn and flushed.
 void settle()
@@ -35,8 +37,7 @@ void settle()
 
 QPoint cellCentre(core::CellIndex cell, int top)
 {
-    const core::GridPos at = core::gridPosOf(cell);
-    return {40 * at.col + 12, top + 40 * at.row + 12};
+    return ui::BoardView::cellRect(cell).center() + QPoint(0, top);
 }
 
 void clickAt(QWidget* window, QPoint at)
@@ -60,7 +61,8 @@ struct Playing {
     void click(core::CellIndex cell) { clickAt(gioco, cellCentre(cell, gioco->boardView()->y())); }
 };
 
-// A window of the same size with 33 plain squares that repaint themselves.
+// A window of the game window's size, its menu bar's height left empty, with
+// 33 plain squares where the cells are that repaint themselves.
 struct BareBoard : QWidget {
     struct Square : QWidget {
         using QWidget::QWidget;
@@ -69,9 +71,9 @@ struct BareBoard : QWidget {
     };
     BareBoard()
     {
-        setFixedSize(345, 365);
+        setFixedSize(ui::BoardView::clientSize() + QSize(0, kMenuBarHeight));
         for (core::CellIndex cell = 1; cell <= core::kCellCount; ++cell)
-            (new Square(this))->setGeometry(QRect(cellCentre(cell, 19) - QPoint(12, 12), QSize(25, 25)));
+            (new Square(this))->setGeometry(ui::BoardView::cellRect(cell).translated(0, kMenuBarHeight));
         show();
         settle();
     }
@@ -89,7 +91,7 @@ void bareClickRepaint(benchmark::State& state)
 {
     BareBoard board;
     for (auto _ : state)
-        clickAt(&board, cellCentre(10, 19));
+        clickAt(&board, cellCentre(10, kMenuBarHeight));
 }
 
 // The winning click of level 1, which opens the level-complete dialog.
@@ -168,6 +170,7 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     benchmark::Initialize(&argc, argv);
     QApplication app(argc, argv);
+    ui::installProcessWideSetUp();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -40,8 +40,10 @@ for scale in 1 2; do
   xdotool key Return; pause
   gioco=$(active)
 
-  # Cell n of the board is at client (40 col + 12, 40 row + 12) below the
-  # menu bar, in logical pixels.
+  # The board's geometry, in logical pixels, as ui::BoardView states it
+  # (a script cannot ask): cellRect puts the cell at (row, col) 40 px a step
+  # with its centre 12 px in; clientSize makes the board 346 px high, under
+  # the menu bar.
   eval "$(xdotool getwindowgeometry --shell "$gioco")"
   menu=$(( HEIGHT / scale - 346 ))
   click() { # row col

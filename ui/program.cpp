@@ -26,7 +26,7 @@ std::size_t slot(WindowId id)
 
 } // namespace
 
-Program::Program()
+void installProcessWideSetUp()
 {
     installFontSubstitutes();
     installAccessibility();
@@ -110,13 +110,17 @@ void Program::openLevelCompleteDialog()
     loaded(WindowId::Scelta)->present();
 }
 
-void Program::openHelp(Help screen)
+// The help screens by the class each is; the other windows are no help.
+void Program::openHelp(WindowId screen)
 {
     switch (screen) {
-    case Help::Storia: load<FrmStoria>(WindowId::Storia)->present(); break;
-    case Help::Istruzioni: load<FrmIstruzioni>(WindowId::Istruzioni)->present(); break;
-    case Help::Varianti: load<FrmVarianti>(WindowId::Varianti)->present(); break;
-    case Help::Info: load<FrmInfo>(WindowId::Info)->present(); break;
+    case WindowId::Storia: load<FrmStoria>(screen)->present(); break;
+    case WindowId::Istruzioni: load<FrmIstruzioni>(screen)->present(); break;
+    case WindowId::Varianti: load<FrmVarianti>(screen)->present(); break;
+    case WindowId::Info: load<FrmInfo>(screen)->present(); break;
+    case WindowId::Inizio:
+    case WindowId::Gioco:
+    case WindowId::Scelta: break;
     }
 }
 

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "core/cell.h"
+#include "forms/windowid.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,9 +18,11 @@ class FrmGioco;
 class FrmInizio;
 class FrmScelta;
 class HelpScreen;
-enum class Help;
 
-enum class WindowId { Inizio, Gioco, Scelta, Storia, Istruzioni, Varianti, Info };
+// What the windows need of the whole process, set up once after the
+// application object is made and before the first window: the substitutes
+// for the design faces and the accessibility factories.
+void installProcessWideSetUp();
 
 // The program's seven windows and every way from one to another. Each window
 // exists at most once: it is created and loaded the first time it is needed
@@ -34,7 +36,6 @@ enum class WindowId { Inizio, Gioco, Scelta, Storia, Istruzioni, Varianti, Info 
 class Program : public QObject {
     Q_OBJECT
 public:
-    Program();
     ~Program() override;
 
     // Shows the start screen, alone.
@@ -42,12 +43,10 @@ public:
 
     // The window if it is loaded, otherwise nullptr; never loads.
     Form* loaded(WindowId id) const;
-    int loadedCount() const;
 
     // Ends the program at once: every window disappears together and no
     // handler of any window runs afterwards.
     void endProgram();
-    bool hasEnded() const { return m_ended; }
 
 Q_SIGNALS:
     void ended();
@@ -57,6 +56,7 @@ private:
     template <typename Window, typename... Args>
     Window* load(WindowId id, Args... args);
     void forget(WindowId id, const Form* window);
+    int loadedCount() const;
 
     // What each window's requests lead to, connected once when it loads.
     void wire(FrmInizio* inizio);
@@ -66,10 +66,10 @@ private:
 
     FrmGioco* frmgioco();
     void openLevelCompleteDialog();
-    void openHelp(Help screen);
+    void openHelp(WindowId screen);
     void backToGame(Form* from);
 
-    std::array<QPointer<Form>, 7> m_windows;
+    std::array<QPointer<Form>, kWindowCount> m_windows;
     bool m_ended = false;
 };
 

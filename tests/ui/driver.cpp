@@ -344,8 +344,7 @@ namespace {
 
 QPoint centreOf(const QWidget* gioco, core::CellIndex cell)
 {
-    const core::GridPos at = core::gridPosOf(cell);
-    return static_cast<const ui::FrmGioco*>(gioco)->boardView()->mapTo(gioco, QPoint(40 * at.col + 12, 40 * at.row + 12));
+    return static_cast<const ui::FrmGioco*>(gioco)->boardView()->mapTo(gioco, ui::BoardView::cellRect(cell).center());
 }
 
 } // namespace
@@ -493,7 +492,7 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
     for (core::CellIndex cell = 1; cell <= core::kCellCount; ++cell) {
         SCOPED_TRACE("cell " + std::to_string(cell));
         const core::GridPos at = core::gridPosOf(cell);
-        const QPoint corner = origin + QPoint(40 * at.col, 40 * at.row);
+        const QPoint corner = origin + ui::BoardView::cellRect(cell).topLeft();
         const auto state = cellAt(image, corner);
         EXPECT_TRUE(state.has_value()) << "drawn out of place";
         shown.setState(cell, state.value_or(CellState::Empty));
@@ -509,8 +508,8 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         EXPECT_TRUE(!changed || wasSent(widget, QAccessible::DescriptionChanged)) << "no event for the change";
     }
     EXPECT_EQ(shown, want.board);
-    EXPECT_EQ(image.pixelColor(origin + QPoint(252, 60)) == QColor(255, 0, 0), want.overNotice) << "red disc";
-    EXPECT_EQ(image.pixelColor(origin + QPoint(252, 284)) == QColor(255, 255, 0), want.variantNotice) << "yellow disc";
+    EXPECT_EQ(image.pixelColor(origin + QPoint(252, 60)) == ui::colours::kRed, want.overNotice) << "red disc";
+    EXPECT_EQ(image.pixelColor(origin + QPoint(252, 284)) == ui::colours::kYellow, want.variantNotice) << "yellow disc";
     for (const auto& [label, before, now] : {std::tuple{"lblover", m_before.overNotice, want.overNotice},
                                              {"lblvariante", m_before.variantNotice, want.variantNotice}})
         EXPECT_TRUE(!sameWindow || before || !now

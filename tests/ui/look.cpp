@@ -15,7 +15,7 @@
 
 #include "board/boardview.h"
 #include "controls/art.h"
-#include "core/geometry.h"
+#include "controls/twips.h"
 #include "solver.h"
 
 #include <QAbstractButton>
@@ -36,7 +36,7 @@ namespace {
 
 struct Control {
     QString name;
-    QRect twips;
+    QRect place;
     QString role;
     int pixels = 0; // the font's size, 0 where it does not matter
     QString text;
@@ -44,7 +44,7 @@ struct Control {
 
 struct Look {
     QString name, frame, focus, title;
-    QSize client; // twips
+    QSize client;
     std::vector<Control> controls;
 };
 
@@ -69,7 +69,7 @@ const std::vector<Look>& looks()
             if (!text.startsWith(' ')) {
                 Look& look = read.emplace_back();
                 line >> look.name >> w >> h >> look.frame >> look.focus;
-                look.client = {w, h}, look.title = quoted(line);
+                look.client = ui::TwipsSize{w, h}.toPixels(), look.title = quoted(line);
                 continue;
             }
             Control& c = read.back().controls.emplace_back();
@@ -77,7 +77,7 @@ const std::vector<Look>& looks()
             line.skipWhiteSpace();
             if (!line.atEnd() && line.string()->at(line.pos()).isDigit())
                 line >> c.pixels;
-            c.twips = {x, y, w, h}, c.text = quoted(line);
+            c.place = ui::TwipsRect{x, y, w, h}.toPixels(), c.text = quoted(line);
         }
         return read;
     }();
@@ -109,8 +109,6 @@ QString menusOf(const QWidget* window)
     return names.trimmed();
 }
 
-QRect inPixels(QRect twips) { return {twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15}; }
-
 // Pixels against the picture kept in looks/; ZIBBET_WRITE_LOOKS=1 writes the
 // pictures anew, to be looked at before they are committed.
 void expectPicture(const QImage& image, const QString& name)
@@ -135,7 +133,7 @@ void checkLook(const QWidget* w, const Look& look)
     const auto* menuBar = w->findChild<QMenuBar*>();
     const QPoint client(0, menuBar ? menuBar->height() : 0);
     EXPECT_EQ(w->windowTitle(), look.title);
-    EXPECT_EQ(w->size() - QSize(0, client.y()), inPixels(QRect(QPoint(), look.client)).size());
+    EXPECT_EQ(w->size() - QSize(0, client.y()), look.client);
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
     EXPECT_EQ(w->parentWidget(), nullptr);
     EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
@@ -146,15 +144,13 @@ void checkLook(const QWidget* w, const Look& look)
     EXPECT_EQ(told(w)->role(), roleNamed(look.frame));
     EXPECT_EQ(told(w)->text(QAccessible::Name), look.title);
     auto controls = look.controls;
-    for (core::CellIndex cell = 1; look.name == "frmgioco" && cell <= core::kCellCount; ++cell) {
-        const core::GridPos at = core::gridPosOf(cell);
-        controls.push_back({cellName(cell), QRect(600 * at.col, 600 * at.row, 375, 375), "button", 0, {}});
-    }
+    for (core::CellIndex cell = 1; look.name == "frmgioco" && cell <= core::kCellCount; ++cell)
+        controls.push_back({cellName(cell), ui::BoardView::cellRect(cell), "button", 0, {}});
     for (const Control& c : controls) {
         SCOPED_TRACE(c.name.toStdString());
         const QWidget* control = w->findChild<QWidget*>(c.name);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(QRect(control->mapTo(w, QPoint()) - client, control->size()), inPixels(c.twips));
+        EXPECT_EQ(QRect(control->mapTo(w, QPoint()) - client, control->size()), c.place);
         EXPECT_EQ(told(control)->role(), roleNamed(c.role));
         const auto* label = qobject_cast<const QLabel*>(control);
         const auto* button = qobject_cast<const QAbstractButton*>(control);

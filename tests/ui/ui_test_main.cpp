@@ -2,6 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "program.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -21,5 +23,6 @@ int main(int argc, char* argv[])
                 qtHandler(type, context, message);
         });
     QApplication app(argc, argv);
+    ui::installProcessWideSetUp();
     return RUN_ALL_TESTS();
 }

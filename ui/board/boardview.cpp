@@ -25,31 +25,33 @@ namespace ui {
 namespace {
 
 // The cross-shaped panel: a horizontal and a vertical bar (Shape1, Shape2).
-constexpr QRect kShape1 = twipsRect(360, 1560, 4455, 2055);
-constexpr QRect kShape2 = twipsRect(1560, 360, 2055, 4455);
+constexpr QRect kShape1 = TwipsRect{360, 1560, 4455, 2055}.toPixels();
+constexpr QRect kShape2 = TwipsRect{1560, 360, 2055, 4455}.toPixels();
 
 // The raised rim of the panel, Line1..Line12 in drawing order: edges facing
 // up or left are white, those facing down or right grey.
 struct RimLine {
-    QPoint from;
-    QPoint to;
+    TwipsPoint from;
+    TwipsPoint to;
     bool light;
 };
 constexpr std::array<RimLine, 12> kRim{{
-    {twipsPoint(360, 1560), twipsPoint(1560, 1560), true},
-    {twipsPoint(1560, 1560), twipsPoint(1560, 360), true},
-    {twipsPoint(4800, 1560), twipsPoint(3600, 1560), true},
-    {twipsPoint(3600, 360), twipsPoint(3600, 1560), false},
-    {twipsPoint(1560, 360), twipsPoint(3600, 360), true},
-    {twipsPoint(360, 1560), twipsPoint(360, 3600), true},
-    {twipsPoint(1560, 3600), twipsPoint(360, 3600), false},
-    {twipsPoint(3600, 3600), twipsPoint(4800, 3600), false},
-    {twipsPoint(4800, 1560), twipsPoint(4800, 3600), false},
-    {twipsPoint(1560, 3600), twipsPoint(1560, 4800), true},
-    {twipsPoint(3600, 3600), twipsPoint(3600, 4800), false},
-    {twipsPoint(1560, 4800), twipsPoint(3600, 4800), false},
+    {{360, 1560}, {1560, 1560}, true},
+    {{1560, 1560}, {1560, 360}, true},
+    {{4800, 1560}, {3600, 1560}, true},
+    {{3600, 360}, {3600, 1560}, false},
+    {{1560, 360}, {3600, 360}, true},
+    {{360, 1560}, {360, 3600}, true},
+    {{1560, 3600}, {360, 3600}, false},
+    {{3600, 3600}, {4800, 3600}, false},
+    {{4800, 1560}, {4800, 3600}, false},
+    {{1560, 3600}, {1560, 4800}, true},
+    {{3600, 3600}, {3600, 4800}, false},
+    {{1560, 4800}, {3600, 4800}, false},
 }};
 
+// Cell n is a square of 375 twips at (600 col, 600 row), its place on the
+// grid of the cross.
 constexpr int kCellTwips = 375;
 constexpr int kPitchTwips = 600;
 
@@ -80,20 +82,25 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     createNotices();
     createHiddenLabels();
     auto* image1 = new PictureBox(this, QStringLiteral("Image1"), QString::fromLatin1(art::kStrip));
-    image1->setGeometry(twipsRect(120, 4920, 1230, 165));
+    image1->setGeometry(TwipsRect{120, 4920, 1230, 165}.toPixels());
 }
 
 QSize BoardView::clientSize()
 {
-    return twipsSize(5175, 5190);
+    return TwipsSize{5175, 5190}.toPixels();
+}
+
+QRect BoardView::cellRect(core::CellIndex index)
+{
+    const core::GridPos at = core::gridPosOf(index);
+    return TwipsRect{kPitchTwips * at.col, kPitchTwips * at.row, kCellTwips, kCellTwips}.toPixels();
 }
 
 void BoardView::createCells()
 {
     for (core::CellIndex i = 1; i <= core::kCellCount; ++i) {
         auto* cell = new CellWidget(this, i);
-        const core::GridPos pos = core::gridPosOf(i);
-        cell->setGeometry(twipsRect(kPitchTwips * pos.col, kPitchTwips * pos.row, kCellTwips, kCellTwips));
+        cell->setGeometry(cellRect(i));
         connect(cell, &CellWidget::clicked, this, &BoardView::cellClicked);
         connect(cell, &CellWidget::stepRequested, this, &BoardView::step);
         connect(cell, &CellWidget::focusEntered, this, &BoardView::makeTabStop);
@@ -130,17 +137,21 @@ void BoardView::makeTabStop(core::CellIndex index)
 // The notices are notifications to assistive technology, said as they show.
 void BoardView::createNotices()
 {
-    const FontStyle noticeFont{Face::SansSerif, 8.25, true, false};
+    const FontStyle noticeFont{.face = Face::SansSerif, .points = 8.25, .bold = true};
 
     m_shpover = new Disc(this, QStringLiteral("shpover"), colours::kRed);
-    m_shpover->setGeometry(twipsRect(3720, 360, 1095, 1095));
+    m_shpover->setGeometry(TwipsRect{3720, 360, 1095, 1095}.toPixels());
     m_lblover = makeLabel(this, "lblover", QStringLiteral("Non ci sono più mosse possibili"),
-                          QRect(3840, 480, 855, 855), {colours::kYellow, noticeFont, Qt::AlignHCenter, {}, false, true});
+                          TwipsRect{3840, 480, 855, 855},
+                          {.colour = colours::kYellow, .font = noticeFont,
+                           .alignment = Qt::AlignHCenter, .notice = true});
 
     m_shpvariante = new Disc(this, QStringLiteral("shpvariante"), colours::kYellow);
-    m_shpvariante->setGeometry(twipsRect(3720, 3720, 1095, 1095));
+    m_shpvariante->setGeometry(TwipsRect{3720, 3720, 1095, 1095}.toPixels());
     m_lblvariante = makeLabel(this, "lblvariante", QStringLiteral("Hai completato una variante"),
-                              QRect(3780, 3840, 975, 855), {colours::kBlue, noticeFont, Qt::AlignHCenter, {}, false, true});
+                              TwipsRect{3780, 3840, 975, 855},
+                              {.colour = colours::kBlue, .font = noticeFont,
+                               .alignment = Qt::AlignHCenter, .notice = true});
     setNoticeVisible(m_shpover, m_lblover, false);
     setNoticeVisible(m_shpvariante, m_lblvariante, false);
 }
@@ -149,10 +160,10 @@ void BoardView::createNotices()
 // the level menu's check mark is what the player sees.
 void BoardView::createHiddenLabels()
 {
-    m_lbllivello = makeLabel(this, "lbllivello", QStringLiteral("Livello 1:"), QRect(120, 120, 1095, 375),
-                             {colours::kRed, {Face::Comic, 12}});
-    m_lblnome = makeLabel(this, "lblnome", QStringLiteral("Croce"), QRect(120, 480, 1335, 375),
-                          {colours::kDarkBlue, {Face::Comic, 12, false, true}});
+    m_lbllivello = makeLabel(this, "lbllivello", QStringLiteral("Livello 1:"), TwipsRect{120, 120, 1095, 375},
+                             {.colour = colours::kRed, .font = {.face = Face::Comic, .points = 12}});
+    m_lblnome = makeLabel(this, "lblnome", QStringLiteral("Croce"), TwipsRect{120, 480, 1335, 375},
+                          {.colour = colours::kDarkBlue, .font = {.face = Face::Comic, .points = 12, .italic = true}});
     m_lbllivello->hide();
     m_lblnome->hide();
 }
@@ -213,7 +224,7 @@ void BoardView::paintEvent(QPaintEvent*)
     painter.fillRect(kShape2, colours::kPanel);
     for (const RimLine& line : kRim) {
         painter.setPen(QPen(line.light ? colours::kRimLight : colours::kRimDark, 2, Qt::SolidLine, Qt::SquareCap));
-        painter.drawLine(line.from, line.to);
+        painter.drawLine(line.from.toPixels(), line.to.toPixels());
     }
 }
 

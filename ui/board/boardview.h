@@ -35,6 +35,9 @@ public:
 
     // Client area of the game window: 5175 x 5190 twips.
     static QSize clientSize();
+    // Where cell index (1..33) lies on the board, in pixels; every cell is
+    // the same square.
+    static QRect cellRect(core::CellIndex index);
 
     void showBoard(const core::Board& board);
     // The two notices, and what the action that led here did (said by a

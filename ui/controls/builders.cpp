@@ -8,7 +8,6 @@
 #include "art.h"
 #include "facebutton.h"
 #include "palette.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -54,11 +53,11 @@ void setBackgroundColour(QWidget* w, QColor colour)
     w->setPalette(palette);
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twipsArea, const LabelStyle& style)
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, TwipsRect area, const LabelStyle& style)
 {
     auto* label = style.notice ? new NoticeLabel(text, parent) : new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(twipsRect(twipsArea.x(), twipsArea.y(), twipsArea.width(), twipsArea.height()));
+    label->setGeometry(area.toPixels());
     label->setFont(makeFont(style.font));
     label->setAlignment(style.alignment | Qt::AlignTop);
     label->setWordWrap(true);
@@ -76,11 +75,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect 
     return label;
 }
 
-QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsArea, const ButtonStyle& style)
+QPushButton* makeButton(QWidget* parent, const char* name, TwipsRect area, const ButtonStyle& style)
 {
     auto* button = new FaceButton(style.caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(twipsRect(twipsArea.x(), twipsArea.y(), twipsArea.width(), twipsArea.height()));
+    button->setGeometry(area.toPixels());
     button->setFont(makeFont(style.font));
     button->setAutoDefault(false);
     if (QStyle* classic = classicButtonStyle())

@@ -5,9 +5,10 @@
 #pragma once
 
 #include "fonts.h"
+#include "palette.h"
+#include "twips.h"
 
 #include <QColor>
-#include <QRect>
 #include <QString>
 
 #include <string_view>
@@ -30,27 +31,27 @@ void setBackgroundColour(QWidget* w, QColor colour);
 // colour; left-aligned and wrapping unless said otherwise, on a
 // transparent background unless a background colour is given.
 struct LabelStyle {
-    QColor colour{0, 0, 0};
+    QColor colour = colours::kBlack;
     FontStyle font{};
     Qt::Alignment alignment = Qt::AlignLeft;
-    QColor background{};       // invalid: transparent
+    QColor background{}; // invalid: transparent
     bool singleLineBorder = false;
     bool notice = false; // said by a screen reader as soon as it shows
 };
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, QRect twipsRect,
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, TwipsRect area,
                   const LabelStyle& style);
 
 // A push button with a coloured face and either a caption or an icon. An
 // icon button is named by its tooltip for assistive technology.
 struct ButtonStyle {
-    QString caption;
-    QString iconPath;  // an SVG shown at 32 x 32 instead of a caption
-    QString toolTip;
+    QString caption{};
+    QString iconPath{}; // an SVG shown at 32 x 32 instead of a caption
+    QString toolTip{};
     FontStyle font{};
     bool systemColours = false; // the desktop's button face instead of the yellow one
 };
 
-QPushButton* makeButton(QWidget* parent, const char* name, QRect twipsRect, const ButtonStyle& style);
+QPushButton* makeButton(QWidget* parent, const char* name, TwipsRect area, const ButtonStyle& style);
 
 } // namespace ui

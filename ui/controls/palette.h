@@ -29,4 +29,10 @@ inline constexpr QColor kDarkShadow{64, 64, 64};
 inline constexpr QColor kHighlight{255, 255, 255};
 inline constexpr QColor kLight{212, 208, 200};
 
+// The title bar of an active window, drawn on the variants screen's
+// thumbnails of the game window: a gradient from left to right.
+inline constexpr QColor kTitleBarLeft{0, 0, 128};
+inline constexpr QColor kTitleBarRight{16, 132, 208};
+inline constexpr QColor kTitleBarText{255, 255, 255};
+
 } // namespace ui::colours

@@ -6,6 +6,7 @@
 
 #include "board/boardview.h"
 #include "board/cellwidget.h"
+#include "captions.h"
 #include "controls/builders.h"
 #include "core/geometry.h"
 #include "core/levels.h"
@@ -16,7 +17,7 @@
 
 namespace ui {
 
-FrmGioco::FrmGioco() : Form(QStringLiteral("frmgioco"), QStringLiteral("Zibbet"), Frame::Single)
+FrmGioco::FrmGioco() : Form(QStringLiteral("frmgioco"), QString::fromLatin1(kProgramTitle), Frame::Single)
 {
     m_board = new BoardView(this);
     m_menuBar = new QMenuBar(this);
@@ -44,8 +45,7 @@ QAction* FrmGioco::addEntry(QMenu* menu, const char* name, const QString& captio
 
 void FrmGioco::createMenus()
 {
-    QMenu* gioco = m_menuBar->addMenu(QStringLiteral("&Gioco"));
-    gioco->setObjectName(QStringLiteral("mnugioco"));
+    const auto [gioco, livello, aiuto] = addGameMenus(m_menuBar);
     connect(addEntry(gioco, "mnuricomincia", QStringLiteral("&Ricomincia"), Qt::Key_F2), &QAction::triggered,
             this, &FrmGioco::mnuricomincia_Click);
     m_mnuannulla = addEntry(gioco, "mnuannulla", QStringLiteral("&Annulla"), QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -54,8 +54,6 @@ void FrmGioco::createMenus()
     connect(addEntry(gioco, "mnuesci", QStringLiteral("&Esci"), Qt::Key_Delete), &QAction::triggered, this,
             &FrmGioco::exitRequested);
 
-    QMenu* livello = m_menuBar->addMenu(QStringLiteral("&Livello"));
-    livello->setObjectName(QStringLiteral("mnulivello"));
     for (core::LevelNumber n = core::kFirstLevel; n <= core::kLastLevel; ++n) {
         const core::Level& info = core::levelInfo(n);
         const QByteArray name = "mnu" + QByteArray::number(n);
@@ -64,17 +62,15 @@ void FrmGioco::createMenus()
         m_levelEntries[static_cast<std::size_t>(n - 1)] = entry;
     }
 
-    QMenu* aiuto = m_menuBar->addMenu(QStringLiteral("&Aiuto"));
-    aiuto->setObjectName(QStringLiteral("mnuaiuto"));
-    const auto addHelpEntry = [&](const char* name, const QString& caption, Qt::Key key, Help screen) {
+    const auto addHelpEntry = [&](const char* name, const QString& caption, Qt::Key key, WindowId screen) {
         connect(addEntry(aiuto, name, caption, key), &QAction::triggered, this,
                 [this, screen] { Q_EMIT helpRequested(screen); });
     };
-    addHelpEntry("mnustoria", QStringLiteral("&Storia del gioco"), Qt::Key_F3, Help::Storia);
-    addHelpEntry("mnuistruzioni", QStringLiteral("&Istruzioni"), Qt::Key_F4, Help::Istruzioni);
-    addHelpEntry("mnuvarianti", QStringLiteral("&Varianti"), Qt::Key_F5, Help::Varianti);
+    addHelpEntry("mnustoria", QStringLiteral("&Storia del gioco"), Qt::Key_F3, WindowId::Storia);
+    addHelpEntry("mnuistruzioni", QStringLiteral("&Istruzioni"), Qt::Key_F4, WindowId::Istruzioni);
+    addHelpEntry("mnuvarianti", QStringLiteral("&Varianti"), Qt::Key_F5, WindowId::Varianti);
     aiuto->addSeparator()->setObjectName(QStringLiteral("mnusepara2"));
-    addHelpEntry("mnuinfo", QStringLiteral("I&nformazioni"), Qt::Key_F6, Help::Info);
+    addHelpEntry("mnuinfo", QStringLiteral("I&nformazioni"), Qt::Key_F6, WindowId::Info);
 }
 
 // The notices are shown, and the click said, once the level-complete

@@ -6,6 +6,7 @@
 
 #include "controls/form.h"
 #include "core/game.h"
+#include "windowid.h"
 
 #include <array>
 
@@ -16,9 +17,6 @@ class QMenuBar;
 namespace ui {
 
 class BoardView;
-
-// The four screens of the "Aiuto" menu.
-enum class Help { Storia, Istruzioni, Varianti, Info };
 
 // The game window: the board with its notices and three menus. It owns the
 // game's state (core::Game); every handler calls the core, then shows what
@@ -33,7 +31,6 @@ class FrmGioco : public Form {
 public:
     FrmGioco();
 
-    const core::Game& game() const { return m_game; }
     BoardView* boardView() const { return m_board; }
 
     // The level-complete dialog's side: its load reads the level and hides
@@ -45,7 +42,8 @@ public:
 Q_SIGNALS:
     // One peg is left: the level-complete dialog opens, or comes to the front.
     void singlePegLeft();
-    void helpRequested(ui::Help screen);
+    // The "Aiuto" menu: screen is one of the four help screens.
+    void helpRequested(ui::WindowId screen);
     void exitRequested();
 
 protected:

@@ -20,43 +20,45 @@ namespace {
 
 struct InfoRow {
     const char* captionName;
-    QRect captionArea;
+    TwipsRect captionArea;
     const char* caption;
     const char* valueName;
-    QRect valueArea;
+    TwipsRect valueArea;
     const char* value;
 };
 
 const InfoRow kRows[] = {
-    {"Label8", QRect(840, 1560, 615, 255), "data: ", "Label9", QRect(1560, 1560, 1695, 255), "settembre 2002"},
-    {"Label2", QRect(720, 1920, 735, 255), "autore: ", "Label6", QRect(1560, 1920, 1095, 255), "Luca Ferri"},
-    {"Label3", QRect(480, 2280, 975, 255), "e-mail: ", "Label7", QRect(1560, 2280, 1815, 255), "ferri@example.com"},
+    {"Label8", {840, 1560, 615, 255}, "data: ", "Label9", {1560, 1560, 1695, 255}, "settembre 2002"},
+    {"Label2", {720, 1920, 735, 255}, "autore: ", "Label6", {1560, 1920, 1095, 255}, "Luca Ferri"},
+    {"Label3", {480, 2280, 975, 255}, "e-mail: ", "Label7", {1560, 2280, 1815, 255}, "ferri@example.com"},
 };
 
 } // namespace
 
 FrmInfo::FrmInfo() : HelpScreen(QStringLiteral("frminfo"), QStringLiteral("Informazioni"))
 {
-    QPushButton* ok = makeButton(this, "cmdok", QRect(4080, 2280, 855, 375), {QStringLiteral("&OK"), {}, {}, {}, true});
+    QPushButton* ok = makeButton(this, "cmdok", TwipsRect{4080, 2280, 855, 375},
+                                 {.caption = QStringLiteral("&OK"), .systemColours = true});
     ok->setFocus();
     connect(ok, &QPushButton::clicked, this, &HelpScreen::backRequested);
     setCancelButton(ok);
 
     auto* icon = new PictureBox(this, QStringLiteral("Image1"), QString::fromLatin1(art::kIcon));
-    icon->setGeometry(twipsRect(840, 480, 480, 480));
-    auto* frame = makeLabel(this, "Label1", QString(), QRect(720, 360, 735, 735),
-                            {colours::kBlack, {}, Qt::AlignLeft, {}, true});
+    icon->setGeometry(TwipsRect{840, 480, 480, 480}.toPixels());
+    auto* frame = makeLabel(this, "Label1", QString(), TwipsRect{720, 360, 735, 735},
+                            {.colour = colours::kBlack, .singleLineBorder = true});
     frame->lower();
     auto* title = new PictureBox(this, QStringLiteral("Picture1"), QString::fromLatin1(art::kTitle));
-    title->setGeometry(twipsRect(1800, 360, 2655, 855));
+    title->setGeometry(TwipsRect{1800, 360, 2655, 855}.toPixels());
 
-    const FontStyle rowFont{Face::SansSerif, 9.75};
+    const FontStyle rowFont{.face = Face::SansSerif, .points = 9.75};
     for (const InfoRow& row : kRows) {
         makeLabel(this, row.captionName, QString::fromUtf8(row.caption), row.captionArea,
-                  {colours::kBlack, rowFont, Qt::AlignRight});
-        makeLabel(this, row.valueName, QString::fromUtf8(row.value), row.valueArea, {colours::kBlack, rowFont});
+                  {.colour = colours::kBlack, .font = rowFont, .alignment = Qt::AlignRight});
+        makeLabel(this, row.valueName, QString::fromUtf8(row.value), row.valueArea,
+                  {.colour = colours::kBlack, .font = rowFont});
     }
-    finishLoad(twipsSize(5175, 2790));
+    finishLoad(TwipsSize{5175, 2790}.toPixels());
 }
 
 // Line1: the blue rule under the title.
@@ -64,7 +66,7 @@ void FrmInfo::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(QPen(colours::kBlue, 3, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(twipsPoint(480, 1320), twipsPoint(4680, 1320));
+    painter.drawLine(TwipsPoint{480, 1320}.toPixels(), TwipsPoint{4680, 1320}.toPixels());
 }
 
 } // namespace ui

@@ -18,17 +18,19 @@ FrmScelta::FrmScelta(core::LevelNumber livello)
 {
     setBackgroundColour(this, colours::kDialogBackground);
 
-    const FontStyle buttonFont{Face::Comic, 9};
-    makeLabel(this, "lblmess", QStringLiteral("Hai superato il livello!"), QRect(480, 240, 4215, 495),
-              {colours::kRed, {Face::Comic, 15.75, false, true}, Qt::AlignHCenter});
-    QPushButton* cmdstesso = makeButton(this, "cmdstesso", QRect(480, 1680, 1215, 735),
-                                        {QStringLiteral("Stesso livello"), {}, {}, buttonFont});
-    QPushButton* cmdsuccessivo = makeButton(this, "cmdsuccessivo", QRect(1920, 1680, 1335, 735),
-                                            {QStringLiteral("Livello successivo"), {}, {}, buttonFont});
-    makeLabel(this, "Label2", QStringLiteral("Cosa vuoi fare?"), QRect(1200, 960, 2775, 375),
-              {colours::kBlue, {Face::Comic, 12}, Qt::AlignHCenter});
-    QPushButton* cmdesci = makeButton(this, "cmdesci", QRect(3480, 1680, 1215, 735),
-                                      {QStringLiteral("Esci"), {}, {}, buttonFont});
+    const FontStyle buttonFont{.face = Face::Comic, .points = 9};
+    makeLabel(this, "lblmess", QStringLiteral("Hai superato il livello!"), TwipsRect{480, 240, 4215, 495},
+              {.colour = colours::kRed,
+               .font = {.face = Face::Comic, .points = 15.75, .italic = true},
+               .alignment = Qt::AlignHCenter});
+    QPushButton* cmdstesso = makeButton(this, "cmdstesso", TwipsRect{480, 1680, 1215, 735},
+                                        {.caption = QStringLiteral("Stesso livello"), .font = buttonFont});
+    QPushButton* cmdsuccessivo = makeButton(this, "cmdsuccessivo", TwipsRect{1920, 1680, 1335, 735},
+                                            {.caption = QStringLiteral("Livello successivo"), .font = buttonFont});
+    makeLabel(this, "Label2", QStringLiteral("Cosa vuoi fare?"), TwipsRect{1200, 960, 2775, 375},
+              {.colour = colours::kBlue, .font = {.face = Face::Comic, .points = 12}, .alignment = Qt::AlignHCenter});
+    QPushButton* cmdesci = makeButton(this, "cmdesci", TwipsRect{3480, 1680, 1215, 735},
+                                      {.caption = QStringLiteral("Esci"), .font = buttonFont});
     setTabOrder(cmdstesso, cmdsuccessivo);
     setTabOrder(cmdsuccessivo, cmdesci);
     setCancelButton(cmdesci);
@@ -36,7 +38,7 @@ FrmScelta::FrmScelta(core::LevelNumber livello)
     connect(cmdstesso, &QPushButton::clicked, this, [this] { Q_EMIT sameLevelChosen(m_livello); });
     connect(cmdsuccessivo, &QPushButton::clicked, this, [this] { Q_EMIT nextLevelChosen(m_livello); });
     connect(cmdesci, &QPushButton::clicked, this, &FrmScelta::exitRequested);
-    finishLoad(twipsSize(5175, 2655));
+    finishLoad(TwipsSize{5175, 2655}.toPixels());
 }
 
 } // namespace ui

@@ -26,12 +26,13 @@ const char* const kHistory =
 FrmStoria::FrmStoria() : HelpScreen(QStringLiteral("frmstoria"), QStringLiteral("La storia"))
 {
     setBackgroundColour(this, colours::kDialogBackground);
-    QPushButton* back = addBackButton(4440, 2640);
-    makeLabel(this, "Label1", QStringLiteral("La storia del gioco"), QRect(120, 240, 2175, 375),
-              {colours::kBlue, {Face::Comic, 12, false, true}});
-    makeLabel(this, "Label2", QString::fromUtf8(kHistory), QRect(360, 720, 4575, 2175), {colours::kBlack, {Face::Comic, 9}});
+    QPushButton* back = addBackButton({4440, 2640});
+    makeLabel(this, "Label1", QStringLiteral("La storia del gioco"), TwipsRect{120, 240, 2175, 375},
+              {.colour = colours::kBlue, .font = {.face = Face::Comic, .points = 12, .italic = true}});
+    makeLabel(this, "Label2", QString::fromUtf8(kHistory), TwipsRect{360, 720, 4575, 2175},
+              {.colour = colours::kBlack, .font = {.face = Face::Comic, .points = 9}});
     setCancelButton(back);
-    finishLoad(twipsSize(5175, 3375));
+    finishLoad(TwipsSize{5175, 3375}.toPixels());
 }
 
 } // namespace ui

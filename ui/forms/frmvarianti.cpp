@@ -9,6 +9,7 @@
 #include "controls/builders.h"
 #include "controls/palette.h"
 #include "controls/twips.h"
+#include "captions.h"
 #include "core/geometry.h"
 #include "core/variants.h"
 
@@ -30,21 +31,21 @@ constexpr int kWindowHeight = 384;
 void paintTitleBar(QPainter& painter, QRect bar)
 {
     QLinearGradient gradient(bar.topLeft(), bar.topRight());
-    gradient.setColorAt(0, QColor(0, 0, 128));
-    gradient.setColorAt(1, QColor(16, 132, 208));
+    gradient.setColorAt(0, colours::kTitleBarLeft);
+    gradient.setColorAt(1, colours::kTitleBarRight);
     painter.fillRect(bar, gradient);
     const int iconSide = bar.height() - 4;
     painter.drawPixmap(2, bar.top() + 2, appIcon().pixmap(QSize(iconSide, iconSide)));
-    QFont font = makeFont({Face::SansSerif, 8.25, true});
+    QFont font = makeFont({.face = Face::SansSerif, .points = 8.25, .bold = true});
     painter.setFont(font);
-    painter.setPen(Qt::white);
-    painter.drawText(bar.adjusted(iconSide + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Zibbet"));
+    painter.setPen(colours::kTitleBarText);
+    painter.drawText(bar.adjusted(iconSide + 6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromLatin1(kProgramTitle));
 }
 
 struct Column {
     const char* caption;
     const char* picture;
-    int left;
+    int leftTwips;
     core::Variant variant;
 };
 
@@ -70,15 +71,14 @@ QString pegsOf(const core::Board& board)
     return QStringLiteral("Pedine in ") + rows.join(QStringLiteral(". "));
 }
 
-} // namespace
-
-QPixmap FrmVarianti::gameWindowPicture(const core::Board& board, qreal devicePixelRatio)
+// A thumbnail of the game window with its title and menu bar, showing board
+// and nothing else, drawn by the game window's own board widget.
+QPixmap gameWindowPicture(const core::Board& board, qreal devicePixelRatio)
 {
     BoardView view;
     view.showBoard(board);
     QMenuBar menus;
-    for (const char* title : {"&Gioco", "&Livello", "&Aiuto"})
-        menus.addMenu(QString::fromLatin1(title));
+    addGameMenus(&menus);
     menus.resize(view.width(), menus.sizeHint().height());
     const int titleHeight = kWindowHeight - menus.height() - view.height();
 
@@ -97,28 +97,32 @@ QPixmap FrmVarianti::gameWindowPicture(const core::Board& board, qreal devicePix
     return picture;
 }
 
+} // namespace
+
 FrmVarianti::FrmVarianti()
     : HelpScreen(QStringLiteral("frmvarianti"), QStringLiteral("Le varianti"))
 {
     setBackgroundColour(this, colours::kDialogBackground);
-    addBackButton(6240, 4440);
-    makeLabel(this, "Label3", QStringLiteral("Le varianti del gioco"), QRect(120, 120, 2295, 375),
-              {colours::kRed, {Face::Comic, 12, false, true}});
+    addBackButton({6240, 4440});
+    makeLabel(this, "Label3", QStringLiteral("Le varianti del gioco"), TwipsRect{120, 120, 2295, 375},
+              {.colour = colours::kRed, .font = {.face = Face::Comic, .points = 12, .italic = true}});
     makeLabel(this, "Label4",
               QStringLiteral("Un'interessante variante del gioco originale è partire dal settimo livello - Il "
                              "solitario, per poi mangiare le pedine in modo che rimangano i seguenti schemi."),
-              QRect(360, 600, 6495, 615), {colours::kBlack, {Face::Comic, 9}});
+              TwipsRect{360, 600, 6495, 615}, {.colour = colours::kBlack, .font = {.face = Face::Comic, .points = 9}});
     for (const Column& column : kColumns) {
         const core::Pattern& pattern = core::patternOf(column.variant);
-        makeLabel(this, column.caption, toQString(pattern.name), QRect(column.left, 1440, 2175, 375),
-                  {colours::kBlue, {Face::Comic, 12}, Qt::AlignHCenter});
-        QLabel* picture = makeLabel(this, column.picture, QString(), QRect(column.left, 1920, 2175, 2415),
-                                    {colours::kBlack, {}, Qt::AlignLeft, colours::kDialogBackground});
+        makeLabel(this, column.caption, toQString(pattern.name), TwipsRect{column.leftTwips, 1440, 2175, 375},
+                  {.colour = colours::kBlue,
+                   .font = {.face = Face::Comic, .points = 12},
+                   .alignment = Qt::AlignHCenter});
+        QLabel* picture = makeLabel(this, column.picture, QString(), TwipsRect{column.leftTwips, 1920, 2175, 2415},
+                                    {.colour = colours::kBlack, .background = colours::kDialogBackground});
         picture->setPixmap(gameWindowPicture(core::patternBoard(column.variant), devicePixelRatioF()));
         picture->setAccessibleName(toQString(pattern.name));
         picture->setAccessibleDescription(pegsOf(core::patternBoard(column.variant)));
     }
-    finishLoad(twipsSize(6975, 5175));
+    finishLoad(TwipsSize{6975, 5175}.toPixels());
 }
 
 } // namespace ui

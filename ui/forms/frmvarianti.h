@@ -6,10 +6,6 @@
 
 #include "helpscreen.h"
 
-#include "core/board.h"
-
-#include <QPixmap>
-
 namespace ui {
 
 // "Le varianti": the three target patterns of the last level, each shown as
@@ -18,10 +14,6 @@ class FrmVarianti : public HelpScreen {
     Q_OBJECT
 public:
     FrmVarianti();
-
-    // A thumbnail of the game window with its title and menu bar, showing
-    // board and nothing else, drawn by the game window's own board widget.
-    static QPixmap gameWindowPicture(const core::Board& board, qreal devicePixelRatio);
 };
 
 } // namespace ui

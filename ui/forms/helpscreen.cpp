@@ -15,10 +15,11 @@ HelpScreen::HelpScreen(const QString& objectName, const QString& title) : Form(o
 {
 }
 
-QPushButton* HelpScreen::addBackButton(int left, int top)
+QPushButton* HelpScreen::addBackButton(TwipsPoint at)
 {
-    QPushButton* button = makeButton(this, "cmdindietro", QRect(left, top, 615, 615),
-                                     {{}, QString::fromLatin1(art::kBack), QStringLiteral("Indietro"), {}});
+    QPushButton* button = makeButton(this, "cmdindietro", TwipsRect{at.x, at.y, 615, 615},
+                                     {.iconPath = QString::fromLatin1(art::kBack),
+                                      .toolTip = QStringLiteral("Indietro")});
     connect(button, &QPushButton::clicked, this, &HelpScreen::backRequested);
     button->setFocus();
     return button;

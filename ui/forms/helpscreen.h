@@ -5,6 +5,7 @@
 #pragma once
 
 #include "controls/form.h"
+#include "controls/twips.h"
 
 class QPushButton;
 
@@ -23,7 +24,7 @@ Q_SIGNALS:
 protected:
     // The square "Indietro" button with the back arrow, first in the tab
     // order so it has the focus when the screen opens.
-    QPushButton* addBackButton(int left, int top);
+    QPushButton* addBackButton(TwipsPoint at);
 };
 
 } // namespace ui
