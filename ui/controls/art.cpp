@@ -29,14 +29,12 @@ QString baseName(const QString& path)
     return path.mid(slash + 1, dot > slash ? dot - slash - 1 : -1);
 }
 
-} // namespace
-
-QImage prerenderedArt(const QString& path, QSize deviceSize)
+// Raw little-endian premultiplied ARGB that the build wrote (render-art,
+// render-icon), named "<name>-<width>x<height>.argb".
+QImage prerendered(const QString& name, QSize deviceSize)
 {
-    const QResource resource(QStringLiteral(":/prerendered/%1-%2x%3.argb")
-                                 .arg(baseName(path))
-                                 .arg(deviceSize.width())
-                                 .arg(deviceSize.height()));
+    const QResource resource(
+        QStringLiteral(":/prerendered/%1-%2x%3.argb").arg(name).arg(deviceSize.width()).arg(deviceSize.height()));
     if (!resource.isValid())
         return {};
     const QByteArray pixels = resource.uncompressedData();
@@ -45,6 +43,13 @@ QImage prerenderedArt(const QString& path, QSize deviceSize)
         return {};
     qFromLittleEndian<quint32>(pixels.constData(), image.width() * image.height(), image.bits());
     return image;
+}
+
+} // namespace
+
+QImage prerenderedArt(const QString& path, QSize deviceSize)
+{
+    return prerendered(baseName(path), deviceSize);
 }
 
 QPixmap svgPixmap(const QString& path, QSize logicalSize, qreal devicePixelRatio)
@@ -71,14 +76,14 @@ namespace {
 
 // An icon drawn from the art when a size of it is first asked for, and
 // cached like any picture: making one costs nothing, and nothing is parsed
-// for a size that is never shown. Sizes listed in pngs come from those
-// files (the icon theme's, drawn for their pixel grid); any other size from
-// the SVG. The icon engine of Qt's SVG plugin would parse the file once when
-// the icon is made and again for each size.
+// for a size that is never shown. The sides listed come from the pictures
+// the build drew for them (the window icon's: the icon theme's PNGs, raw);
+// any other size from the SVG. The icon engine of Qt's SVG plugin would
+// parse the file once when the icon is made and again for each size.
 class ArtIconEngine : public QIconEngine {
 public:
-    explicit ArtIconEngine(const QString& svgPath, QHash<int, QString> pngs = {})
-        : m_svgPath(svgPath), m_pngs(std::move(pngs))
+    explicit ArtIconEngine(const QString& svgPath, const QString& drawnName = {}, QList<int> drawnSides = {})
+        : m_svgPath(svgPath), m_drawnName(drawnName), m_drawnSides(std::move(drawnSides))
     {
     }
 
@@ -86,12 +91,15 @@ public:
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
     {
         QPixmap pixmap;
-        const QString png = size.width() == size.height() ? m_pngs.value(size.width()) : QString();
-        if (png.isEmpty())
+        if (size.width() != size.height() || !m_drawnSides.contains(size.width()))
             pixmap = svgPixmap(m_svgPath, size, 1.0);
-        else if (!QPixmapCache::find(png, &pixmap)) {
-            pixmap = QPixmap(png, "PNG");
-            QPixmapCache::insert(png, pixmap);
+        else {
+            const QString key = QStringLiteral("%1@%2").arg(m_drawnName).arg(size.width());
+            if (!QPixmapCache::find(key, &pixmap)) {
+                QImage drawn = prerendered(m_drawnName, size);
+                pixmap = drawn.isNull() ? svgPixmap(m_svgPath, size, 1.0) : QPixmap::fromImage(std::move(drawn));
+                QPixmapCache::insert(key, pixmap);
+            }
         }
         // A disabled or selected icon as the style draws one, as any icon.
         if (mode != QIcon::Normal && qobject_cast<QApplication*>(QCoreApplication::instance())) {
@@ -114,10 +122,8 @@ public:
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
-        QList<int> sides = m_pngs.keys();
-        std::sort(sides.begin(), sides.end());
         QList<QSize> sizes;
-        for (int side : sides)
+        for (int side : m_drawnSides)
             sizes << QSize(side, side);
         return sizes;
     }
@@ -127,7 +133,8 @@ public:
 
 private:
     QString m_svgPath;
-    QHash<int, QString> m_pngs; // side in pixels -> file
+    QString m_drawnName;
+    QList<int> m_drawnSides;
 };
 
 // Icons live as long as the application and are shared, so each size is
@@ -161,11 +168,8 @@ QIcon appIcon()
     const QString path = QString::fromLatin1(art::kIcon);
     QIcon& icon = cachedIcon(path);
     if (icon.isNull()) {
-        // The window icon sizes the build renders (ui/controls/CMakeLists.txt).
-        QHash<int, QString> pngs;
-        for (int side : {16, 22, 24, 32, 48, 64, 128})
-            pngs.insert(side, QStringLiteral(":/icons/%1.png").arg(side));
-        icon = QIcon(new ArtIconEngine(path, pngs));
+        // The sizes the build draws for it (ui/controls/CMakeLists.txt).
+        icon = QIcon(new ArtIconEngine(path, QStringLiteral("window-icon"), {16, 22, 24, 32, 48, 64, 128}));
     }
     return icon;
 }

@@ -39,8 +39,8 @@ QImage prerenderedArt(const QString& path, QSize deviceSize);
 // the application object). Nothing is drawn until a size is asked for.
 QIcon svgIcon(const QString& path);
 
-// The window icon, the same on every window: the icon theme's PNGs at the
-// sizes drawn for them, the SVG at any other size.
+// The window icon, the same on every window: the icon theme's pictures (the
+// pixels of its PNGs) at the sizes drawn for them, the SVG at any other size.
 QIcon appIcon();
 
 } // namespace ui

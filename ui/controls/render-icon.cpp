@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Build-time tool: renders an SVG into a square PNG of the given size, for
-// the icon theme. Usage: render-icon <in.svg> <out.png> <size> [<drawing>]
+// the icon theme, or into raw pixels for the window icon when <out> ends in
+// .argb. Usage: render-icon <in.svg> <out.png|out.argb> <size> [<drawing>]
 // With <drawing> smaller than <size>, the picture is drawn at that size in
 // the middle of the square (a 22 px drawing for the 24 px icon).
 // Run by the build only, never installed.
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtEndian>
 
 #include <cstdio>
 
@@ -44,7 +47,19 @@ int main(int argc, char* argv[])
     const int margin = (size - drawing) / 2;
     svg.render(&painter, QRectF(margin, margin, drawing, drawing));
     painter.end();
-    if (!image.save(out, "PNG")) {
+    if (out.endsWith(QLatin1String(".argb"))) {
+        // The window icon's copy: the pixels the PNG gives back (it keeps
+        // colours unpremultiplied), written raw as render-art writes them.
+        const QImage asPng = image.convertToFormat(QImage::Format_ARGB32)
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QByteArray pixels(asPng.sizeInBytes(), Qt::Uninitialized);
+        qToLittleEndian<quint32>(asPng.constBits(), asPng.width() * asPng.height(), pixels.data());
+        QFile file(out);
+        if (!file.open(QIODevice::WriteOnly) || file.write(pixels) != pixels.size()) {
+            std::fprintf(stderr, "render-icon: cannot write %s\n", argv[2]);
+            return 1;
+        }
+    } else if (!image.save(out, "PNG")) {
         std::fprintf(stderr, "render-icon: cannot write %s\n", argv[2]);
         return 1;
     }
