@@ -12,7 +12,7 @@
 # loop first waits with the window painted. The programs run are the game
 # and the bare window built unchanged with bench/first_idle.cpp, which ends
 # them there. Counts barely depend on the machine or its load; three runs
-# of each, median.
+# of each, median; then the same under Xvfb with openbox.
 #
 # Times, under Xvfb with the openbox window manager, runs interleaved:
 # exec until the window manager maps the window (the MapNotify that xev
@@ -29,6 +29,15 @@ bare=$dir/bench/bare_window
 game_idle=$dir/bench/zibbet_first_idle
 bare_idle=$dir/bench/bare_window_first_idle
 
+instructions() { # program [platform] -> instructions from exec to the first idle
+  local out count
+  out=$(mktemp)
+  QT_QPA_PLATFORM=${2:-offscreen} valgrind --tool=callgrind --callgrind-out-file="$out" "$1" >/dev/null 2>&1
+  count=$(sed -n 's/^summary: *//p' "$out")
+  rm -f "$out"
+  echo "$count"
+}
+
 if [ -z "${INSIDE_XVFB:-}" ]; then
   bash scripts/install-deps.sh measure
   echo "Building the bench preset..." >&2
@@ -36,14 +45,6 @@ if [ -z "${INSIDE_XVFB:-}" ]; then
   cmake --build --preset bench --target zibbet bare_window zibbet_first_idle bare_window_first_idle >/dev/null
 
   echo "Counting instructions with callgrind..." >&2
-  instructions() { # program -> instructions from exec to the first idle
-    local out count
-    out=$(mktemp)
-    QT_QPA_PLATFORM=offscreen valgrind --tool=callgrind --callgrind-out-file="$out" "$1" >/dev/null 2>&1
-    count=$(sed -n 's/^summary: *//p' "$out")
-    rm -f "$out"
-    echo "$count"
-  }
   counts=()
   for i in 1 2 3; do
     counts+=("$(instructions "$game_idle") $(instructions "$bare_idle")")
@@ -59,6 +60,13 @@ wm=$!
 coproc XEV { exec stdbuf -oL xev -root -event substructure; }
 trap 'kill "$XEV_PID" "$wm" 2>/dev/null || true' EXIT
 sleep 1
+
+# The same count on X11, window manager and all: what the game does for
+# the window system (the window icon's sizes go to it before the map).
+xcb_counts=()
+for i in 1 2 3; do
+  xcb_counts+=("$(instructions "$game_idle" xcb) $(instructions "$bare_idle" xcb)")
+done
 
 drain() { # forgets what xev has said so far
   local line
@@ -129,6 +137,13 @@ for ((i = 0; i < ${#counts[@]}; i += 2)); do
 done
 read -r gi gilo gihi < <(stats "${game_ir[@]}")
 read -r bi bilo bihi < <(stats "${bare_ir[@]}")
+read -r -a counts <<<"${xcb_counts[*]}"
+game_ir=() bare_ir=()
+for ((i = 0; i < ${#counts[@]}; i += 2)); do
+  game_ir+=("${counts[i]}") bare_ir+=("${counts[i + 1]}")
+done
+read -r gx gxlo gxhi < <(stats "${game_ir[@]}")
+read -r bx bxlo bxhi < <(stats "${bare_ir[@]}")
 read -r gm glo ghi < <(stats "${game_ms[@]}")
 read -r bm blo bhi < <(stats "${bare_ms[@]}")
 read -r gp gplo gphi < <(stats "${game_paint[@]}")
@@ -136,13 +151,16 @@ read -r bp bplo bphi < <(stats "${bare_paint[@]}")
 read -r gk gklo gkhi < <(stats "${game_kib[@]}")
 read -r bk bklo bkhi < <(stats "${bare_kib[@]}")
 
-echo "Instructions: callgrind, offscreen, 3 runs of each. Times and memory: Xvfb + openbox,"
+echo "Instructions: callgrind, offscreen and under Xvfb, 3 runs of each. Times and memory: Xvfb + openbox,"
 echo "$runs runs of each, interleaved; median (range)."
 echo
 echo "| | Zibbet | floor: bare Qt window, 345×362 | ratio |"
 echo "|---|---|---|---|"
 awk -v g="$gi" -v glo="$gilo" -v ghi="$gihi" -v b="$bi" -v blo="$bilo" -v bhi="$bihi" 'BEGIN {
   printf "| first paint: instructions, exec → painted and idle | %.1f M (%.1f–%.1f) | %.1f M (%.1f–%.1f) | %.2f× |\n",
+         g / 1e6, glo / 1e6, ghi / 1e6, b / 1e6, blo / 1e6, bhi / 1e6, g / b }'
+awk -v g="$gx" -v glo="$gxlo" -v ghi="$gxhi" -v b="$bx" -v blo="$bxlo" -v bhi="$bxhi" 'BEGIN {
+  printf "| the same under Xvfb + openbox (X11) | %.1f M (%.1f–%.1f) | %.1f M (%.1f–%.1f) | %.2f× |\n",
          g / 1e6, glo / 1e6, ghi / 1e6, b / 1e6, blo / 1e6, bhi / 1e6, g / b }'
 awk -v gm="$gm" -v glo="$glo" -v ghi="$ghi" -v bm="$bm" -v blo="$blo" -v bhi="$bhi" 'BEGIN {
   printf "| start-up: exec → window mapped | %.1f ms (%.1f–%.1f) | %.1f ms (%.1f–%.1f) | %.2f× |\n",
