@@ -4,6 +4,9 @@
 # The two everyday commands. Both install what the build needs first.
 #   make run    build and start the game (the game alone: no tests, no benchmarks)
 #   make test   build with warnings as errors and run every test headless
+# make alone builds what make run starts (the release preset: the game, its
+# icons and man page, ready for cmake --install) without starting it;
+# make deps installs every tool the project knows, for every path.
 # For packagers:
 #   make package        the Debian package, build/package/zibbet_<version>_<arch>.deb
 #   make package-check  the package, then desktop-file-validate, appstreamcli,
@@ -11,15 +14,18 @@
 
 DEPS = bash scripts/install-deps.sh
 
-.PHONY: deps run test nox11 asan fuzz bench package package-check clean
+.PHONY: build deps run test nox11 asan fuzz bench package package-check clean
+.DEFAULT_GOAL := build
+
+build:
+	@$(DEPS) player
+	cmake --preset release
+	cmake --build --preset release
 
 deps:
 	@$(DEPS) all
 
-run:
-	@$(DEPS) player
-	cmake --preset release
-	cmake --build --preset release --target zibbet
+run: build
 	./build/release/app/zibbet
 
 test:

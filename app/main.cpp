@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 // ---- The program's identity, and a clean failure where no display opens ----
 namespace {
@@ -21,18 +22,45 @@ void setIdentity()
 
 QtMessageHandler qtMessageHandler = nullptr;
 
-// Qt reports a display it cannot open (no DISPLAY, a dead X server, an
-// unknown platform) with a fatal message and then aborts, leaving a core
-// dump. While the application object is being made, this handler lets Qt
-// print every message as usual and ends the program with status 1 on a
-// fatal one. Later fatal messages (failed assertions) still abort.
-void exitOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
+// What Qt said while the application object was being made, held back.
+struct HeldMessage {
+    QtMsgType type;
+    const char* file;
+    int line;
+    const char* function;
+    const char* category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+
+// Qt reports a display it cannot open (none set, a dead X server, an unknown
+// platform) with warnings, then a fatal message whose advice (reinstall the
+// application) is wrong here, and aborts with a core dump. While the
+// application object is being made, this handler holds Qt's messages back:
+// on a fatal one the program prints its own line instead and ends with
+// status 1; once the object is made, Qt's handler gets what was held. The
+// line is in English, as a terminal's diagnostics are, beside the shell's
+// and Qt's own: the Italian of the game is for the player in its windows.
+// Later fatal messages (failed assertions) still abort.
+void holdDuringStartUp(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
-    qtMessageHandler(type, context, message);
     if (type == QtFatalMsg) {
+        std::fputs("zibbet: cannot open a window: no display could be reached."
+                   " The game needs a graphical session (X11 or Wayland).\n",
+                   stderr);
         std::fflush(stderr);
         std::_Exit(EXIT_FAILURE);
     }
+    heldMessages.push_back({type, context.file, context.line, context.function, context.category, message});
+}
+
+void releaseHeldMessages()
+{
+    qInstallMessageHandler(qtMessageHandler);
+    for (const HeldMessage& held : heldMessages)
+        qtMessageHandler(held.type, QMessageLogContext(held.file, held.line, held.function, held.category),
+                         held.text);
+    heldMessages.clear();
 }
 
 } // namespace
@@ -43,9 +71,9 @@ int main(int, char* argv[])
     setIdentity();
     // The game takes no arguments: Qt sees only the program's name.
     int qtArgc = 1;
-    qtMessageHandler = qInstallMessageHandler(exitOnFatalMessage);
+    qtMessageHandler = qInstallMessageHandler(holdDuringStartUp);
     QApplication app(qtArgc, argv);
-    qInstallMessageHandler(qtMessageHandler);
+    releaseHeldMessages();
     // The program decides when it ends: when its last window closes, or at
     // once from an exit command.
     QApplication::setQuitOnLastWindowClosed(false);

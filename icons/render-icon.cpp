@@ -3,8 +3,9 @@
 
 // Build-time tool: draws the icon at the sizes a desktop asks for, into the
 // file that desktop reads: one PNG (the freedesktop icon theme), a Windows
-// .ico, or a macOS .icns. Both containers hold PNG images.
-//   render-icon <out.png|out.ico|out.icns> (<in.svg> <size> <drawing>)...
+// .ico, or a macOS .icns, both containers holding PNG images; or the raw
+// pixels of one PNG (.argb), which the program's window icon is made of.
+//   render-icon <out.png|out.ico|out.icns|out.argb> (<in.svg> <size> <drawing>)...
 // Each image is <size> px square with the SVG drawn <drawing> px wide in its
 // middle (a 22 px drawing for the 24 px icon). A .png takes one image.
 // Run by the build only, never installed.
@@ -97,6 +98,16 @@ std::optional<QByteArray> ico(const std::vector<Image>& images)
     return out;
 }
 
+// The pixels the PNG gives back (it keeps colours unpremultiplied), as
+// premultiplied 32-bit ARGB words, little-endian, row after row.
+QByteArray argb(const Image& image)
+{
+    const QImage pixels = QImage::fromData(image.png).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QByteArray out(pixels.sizeInBytes(), Qt::Uninitialized);
+    qToLittleEndian<quint32>(pixels.constBits(), pixels.width() * pixels.height(), out.data());
+    return out;
+}
+
 // "icns", the file's length, then per image its type, its length with this
 // 8-byte head, and the PNG. A size can serve twice: 32 px is the 32 px icon
 // and the 16 px one at double density.
@@ -135,7 +146,8 @@ std::optional<QByteArray> icns(const std::vector<Image>& images)
 int main(int argc, char* argv[])
 {
     if (argc < 5 || (argc - 2) % 3 != 0) {
-        std::fprintf(stderr, "usage: %s <out.png|out.ico|out.icns> (<in.svg> <size> <drawing>)...\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <out.png|out.ico|out.icns|out.argb> (<in.svg> <size> <drawing>)...\n",
+                     argv[0]);
         return 2;
     }
     // Painting into an image needs no platform plugin and no display: a
@@ -159,6 +171,8 @@ int main(int argc, char* argv[])
     std::optional<QByteArray> bytes;
     if (out.endsWith(QLatin1String(".png")) && images.size() == 1)
         bytes = images.front().png;
+    else if (out.endsWith(QLatin1String(".argb")) && images.size() == 1)
+        bytes = argb(images.front());
     else if (out.endsWith(QLatin1String(".ico")))
         bytes = ico(images);
     else if (out.endsWith(QLatin1String(".icns")))

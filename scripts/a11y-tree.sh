@@ -12,7 +12,7 @@
 #   --press "Comincia" --events 3   press the start button as a screen reader
 #           would, then print what the game sends for 3 s (see a11y-tree.py)
 #
-# Installs what it needs (Debian 12): at-spi2-core dbus python3-pyatspi xvfb xauth.
+# Installs what it needs first (install-deps.sh a11y).
 set -euo pipefail
 
 if [ "${A11Y_TREE_INNER:-}" != 1 ]; then
@@ -20,11 +20,7 @@ if [ "${A11Y_TREE_INNER:-}" != 1 ]; then
     if [ "${1:-}" = "--here" ]; then here_display=1; shift; fi
     case ${1:-} in ""|--*) set -- "$(dirname "$0")/../build/release/app/zibbet" "$@" ;; esac
     [ -x "$1" ] || { echo "$0: $1 is not an executable; build the game first (make run)" >&2; exit 66; }
-    SUDO=; [ "$(id -u)" -eq 0 ] || SUDO=sudo
-    for p in at-spi2-core dbus python3-pyatspi xvfb xauth; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" ||
-            $SUDO apt-get install -y -qq --no-install-recommends "$p" >/dev/null
-    done
+    bash "$(dirname "$0")/install-deps.sh" a11y
     export A11Y_TREE_INNER=1
     # The bus daemons' chatter (fd limit, service activation) is noise here.
     exec > >(grep --line-buffered -v '^SpiRegistry daemon')

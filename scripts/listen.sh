@@ -15,8 +15,8 @@
 #           a heading and not played. Without keys: a lost and a won game
 #           of level 1.
 #
-# Needs Debian 12 packages it installs when missing: orca, openbox, xdotool,
-# at-spi2-core, dbus, xvfb, xauth, locales. Private display (Xvfb -displayfd),
+# Installs what it needs (Debian 12) through install-deps.sh: orca, openbox,
+# xdotool, at-spi2-core, dbus, xvfb, xauth, locales. Private display (Xvfb -displayfd),
 # private session bus, private locale: nothing of the user's desktop is used.
 set -euo pipefail
 
@@ -24,15 +24,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ "${LISTEN_INNER:-}" != 1 ]; then
     [ $# -gt 0 ] && [ -f "$1" ] || set -- "$here/../build/ci/app/zibbet" "$@"
     [ -x "$1" ] || { echo "$0: $1 is not an executable; build the game first" >&2; exit 66; }
-    SUDO=; [ "$(id -u)" -eq 0 ] || SUDO=sudo
-    missing=()
-    for p in orca openbox xdotool at-spi2-core dbus xvfb xauth locales; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-    done
-    if [ ${#missing[@]} -gt 0 ]; then
-        $SUDO apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-    fi
+    bash "$here/install-deps.sh" listen
     work=$(mktemp -d)
     # A copy of xdotool of our own: nothing can take it away mid-game.
     cp "$(command -v xdotool)" "$work/xdotool"

@@ -10,13 +10,10 @@ cd "$(dirname "$0")/.."
 game=${1:-build/release/app/zibbet}
 [ -x "$game" ] || { echo "build the game first: cmake --preset release && cmake --build --preset release --target zibbet"; exit 1; }
 
-SUDO=; [ "$(id -u)" -eq 0 ] || SUDO=sudo
-for tool in xdotool openbox import:imagemagick xvfb-run:xvfb; do
-  command -v "${tool%%:*}" >/dev/null || $SUDO apt-get install -y -qq --no-install-recommends "${tool##*:}" >/dev/null
-done
 mkdir -p docs
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
+  bash scripts/install-deps.sh screenshots
   INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$game"
 fi
 

@@ -14,12 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/debug}
 
-SUDO=; [ "$(id -u)" -eq 0 ] || SUDO=sudo
-if ! command -v valgrind >/dev/null; then
-  export DEBIAN_FRONTEND=noninteractive
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends valgrind >/dev/null
-fi
+bash scripts/install-deps.sh valgrind
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
   if [ "$build" = build/debug ]; then

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -25,14 +26,21 @@ inline constexpr const char* kStrip = ":/assets/strip.svg";
 
 // An SVG rendered for a logical size at a device pixel ratio, cached, so a
 // paint never rasterises vector art again. The picture is scaled to fit the
-// size with its aspect ratio kept and centred.
+// size with its aspect ratio kept and centred. The first paint's pictures
+// come prerendered by the build for the usual ratios (prerenderedArt);
+// every other size is drawn from the SVG when first asked for.
 QPixmap svgPixmap(const QString& path, QSize logicalSize, qreal devicePixelRatio);
 
+// The picture the build prerendered for this SVG at this size in device
+// pixels, pixel for pixel what drawing the SVG gives; null if there is none.
+QImage prerenderedArt(const QString& path, QSize deviceSize);
+
 // An SVG icon, made once and shared while the application runs (needs
-// the application object).
+// the application object). Nothing is drawn until a size is asked for.
 QIcon svgIcon(const QString& path);
 
-// The window icon, the same on every window.
+// The window icon, the same on every window: the icon theme's pictures (the
+// pixels of its PNGs) at the sizes drawn for them, the SVG at any other size.
 QIcon appIcon();
 
 } // namespace ui
