@@ -62,8 +62,11 @@ void FrmGioco::createMenus()
         m_levelEntries[static_cast<std::size_t>(n - 1)] = entry;
     }
 
-    const auto addHelpEntry = [&](const char* name, const QString& caption, Qt::Key key, WindowId screen) {
-        connect(addEntry(aiuto, name, caption, key), &QAction::triggered, this,
+    // The menu by name, not the structured binding: clang before 16 cannot
+    // capture one.
+    const auto addHelpEntry = [this, menu = aiuto](const char* name, const QString& caption, Qt::Key key,
+                                                   WindowId screen) {
+        connect(addEntry(menu, name, caption, key), &QAction::triggered, this,
                 [this, screen] { Q_EMIT helpRequested(screen); });
     };
     addHelpEntry("mnustoria", QStringLiteral("&Storia del gioco"), Qt::Key_F3, WindowId::Storia);
