@@ -183,7 +183,7 @@ void BoardView::showNotices(bool over, bool variant, const QString& said)
     QLabel* last = nullptr;
     for (const auto& [disc, label, visible] : {std::tuple{m_shpvariante, m_lblvariante, variant},
                                                std::tuple{m_shpover, m_lblover, over}}) {
-        if (visible && !label->isVisible()) {
+        if (visible && label->isHidden()) {
             if (last)
                 told << last->text();
             last = label;
