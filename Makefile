@@ -35,9 +35,10 @@ test:
 	ctest --preset ci
 
 # The game and its tests built without X11 (ZIBBET_X11=OFF), as on a system
-# whose Qt has no xcb, and run headless; the game must not link xcb itself.
+# whose Qt has no xcb, and by the second compiler, clang, and run headless;
+# the game must not link xcb itself.
 nox11:
-	@$(DEPS) test
+	@$(DEPS) test fuzz
 	cmake --preset ci-nox11
 	cmake --build --preset ci-nox11
 	ctest --preset ci-nox11
