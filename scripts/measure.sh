@@ -130,20 +130,18 @@ stats() { # values... -> "median min max"
     print m, v[1], v[NR] }'
 }
 
-read -r -a counts <<<"$INSTRUCTIONS"
-game_ir=() bare_ir=()
-for ((i = 0; i < ${#counts[@]}; i += 2)); do
-  game_ir+=("${counts[i]}") bare_ir+=("${counts[i + 1]}")
-done
-read -r gi gilo gihi < <(stats "${game_ir[@]}")
-read -r bi bilo bihi < <(stats "${bare_ir[@]}")
-read -r -a counts <<<"${xcb_counts[*]}"
-game_ir=() bare_ir=()
-for ((i = 0; i < ${#counts[@]}; i += 2)); do
-  game_ir+=("${counts[i]}") bare_ir+=("${counts[i + 1]}")
-done
-read -r gx gxlo gxhi < <(stats "${game_ir[@]}")
-read -r bx bxlo bxhi < <(stats "${bare_ir[@]}")
+# Counts come in pairs, the game's then the bare window's: the stats of
+# each, game first, on one line.
+pair_stats() {
+  local counts game=() bare=()
+  read -r -a counts <<<"$1"
+  for ((i = 0; i < ${#counts[@]}; i += 2)); do
+    game+=("${counts[i]}") bare+=("${counts[i + 1]}")
+  done
+  echo "$(stats "${game[@]}") $(stats "${bare[@]}")"
+}
+read -r gi gilo gihi bi bilo bihi < <(pair_stats "$INSTRUCTIONS")
+read -r gx gxlo gxhi bx bxlo bxhi < <(pair_stats "${xcb_counts[*]}")
 read -r gm glo ghi < <(stats "${game_ms[@]}")
 read -r bm blo bhi < <(stats "${bare_ms[@]}")
 read -r gp gplo gphi < <(stats "${game_paint[@]}")
