@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QBackingStore>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
@@ -22,6 +23,7 @@
 
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformbackingstore.h>
 #include <qpa/qplatformintegration.h>
 
 #include <ranges>
@@ -176,18 +178,21 @@ void settle()
     }
 }
 
+// A point of a window's picture, in the window's logical pixels.
+QColor pixel(const QImage& image, QPoint at) { return image.pixelColor(at * image.devicePixelRatio()); }
+
 // The middle of a cell: light yellow when empty, else the colour of the ball.
 // Just outside the ball's disc every cell shows its light yellow: a ball drawn
 // out of place reads as no state at all.
 std::optional<CellState> cellAt(const QImage& image, QPoint corner)
 {
     const auto yellow = [&](int x, int y) {
-        const QColor c = image.pixelColor(corner + QPoint(x, y));
+        const QColor c = pixel(image, corner + QPoint(x, y));
         return c.red() > 200 && c.green() > 200 && c.blue() < 180;
     };
     if (!yellow(3, 12) || !yellow(22, 12) || !yellow(12, 3) || !yellow(12, 22))
         return std::nullopt;
-    const QColor c = image.pixelColor(corner + QPoint(12, 12));
+    const QColor c = pixel(image, corner + QPoint(12, 12));
     if (yellow(12, 12))
         return CellState::Empty;
     if (yellow(6, 12) || yellow(19, 12)) // a ball reaches across its disc
@@ -450,7 +455,12 @@ void Driver::programEnded()
     m_referee.dialogClosed();
 }
 
-QImage shot(const QWidget* w) { return w->screen()->grabWindow(w->winId()).toImage(); }
+QImage shot(const QWidget* w)
+{
+    QImage painted = w->backingStore()->handle()->toImage();
+    painted.setDevicePixelRatio(w->devicePixelRatio());
+    return painted;
+}
 
 void Driver::check()
 {
@@ -496,7 +506,7 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         const auto state = cellAt(image, corner);
         EXPECT_TRUE(state.has_value()) << "drawn out of place";
         shown.setState(cell, state.value_or(CellState::Empty));
-        const bool ring = image.pixelColor(corner + QPoint(12, 2)) == ui::colours::kBlue;
+        const bool ring = pixel(image, corner + QPoint(12, 2)) == ui::colours::kBlue;
         EXPECT_EQ(ring, m_ring && active && cell == m_focus) << "focus ring";
         const QWidget* widget = gioco->findChild<QWidget*>(cellName(cell));
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
@@ -508,8 +518,8 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         EXPECT_TRUE(!changed || wasSent(widget, QAccessible::DescriptionChanged)) << "no event for the change";
     }
     EXPECT_EQ(shown, want.board);
-    EXPECT_EQ(image.pixelColor(origin + QPoint(252, 60)) == ui::colours::kRed, want.overNotice) << "red disc";
-    EXPECT_EQ(image.pixelColor(origin + QPoint(252, 284)) == ui::colours::kYellow, want.variantNotice) << "yellow disc";
+    EXPECT_EQ(pixel(image, origin + QPoint(252, 60)) == ui::colours::kRed, want.overNotice) << "red disc";
+    EXPECT_EQ(pixel(image, origin + QPoint(252, 284)) == ui::colours::kYellow, want.variantNotice) << "yellow disc";
     for (const auto& [label, before, now] : {std::tuple{"lblover", m_before.overNotice, want.overNotice},
                                              {"lblvariante", m_before.variantNotice, want.variantNotice}})
         EXPECT_TRUE(!sameWindow || before || !now
