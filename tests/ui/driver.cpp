@@ -8,25 +8,21 @@
 #include "controls/form.h"
 #include "controls/palette.h"
 #include "forms/frmgioco.h"
-#include "core/geometry.h"
 #include "solver.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QBackingStore>
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformbackingstore.h>
 #include <qpa/qplatformintegration.h>
-
-#include <ranges>
 
 #include <gtest/gtest.h>
 
@@ -40,12 +36,14 @@ const char* const kNames[] = {"frminizio", "frmgioco",      "frmscelta", "frmsto
 
 const char* nameOf(WindowId id) { return kNames[static_cast<int>(id)]; }
 
-// The two level buttons bring the game window back first, a fresh one if it
-// was closed meanwhile.
-void sameLevel(Driver& d) { d.showGame(); d.referee().dialogSame(); d.closed(WindowId::Scelta); }
-void nextLevel(Driver& d) { d.showGame(); d.referee().dialogNext(); d.closed(WindowId::Scelta); }
-void endAll(Driver& d) { d.programEnded(); }
-void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
+// The player's hands.
+
+void click(Driver& d, WindowId id, const char* button)
+{
+    auto* b = d.window(id)->findChild<QPushButton*>(QString::fromLatin1(button));
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
 
 // Return, or the keypad's Enter, as a player has them.
 void enter(Driver& d, WindowId id)
@@ -55,10 +53,89 @@ void enter(Driver& d, WindowId id)
     d.met["keypad Enter"] += keypad;
 }
 
+// Alt and the menu's letter, then the entry's letter.
+void menu(Driver& d, Qt::Key menuKey, Qt::Key entryKey)
+{
+    d.key(WindowId::Gioco, menuKey, Qt::AltModifier);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr) << "Alt+" << char(menuKey) << " opens a menu";
+    QTest::keyClick(popup, entryKey);
+    d.front.reset(); // offscreen, the closed menu stays the active window
+}
+
+// As the window system asks: a close event to the window, which a window
+// that has already unloaded still receives until it is destroyed.
+void closeBox(QWidget* window)
+{
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window->windowHandle(), &close);
+}
+
+QWindow* gameWindow(Driver& d) { return d.window(WindowId::Gioco)->windowHandle(); }
+
+QPoint centreOf(Driver& d, core::CellIndex cell)
+{
+    const auto* gioco = static_cast<const ui::FrmGioco*>(d.window(WindowId::Gioco));
+    return gioco->boardView()->mapTo(gioco, ui::BoardView::cellRect(cell).center());
+}
+
+// Pressed on the cell, released on another cell or off the cells: no click
+// at all, but the focus moves to the cell and hides the ring.
+void changeMind(Driver& d, core::CellIndex cell)
+{
+    const auto other = static_cast<core::CellIndex>(d.random() % 34); // 0: off the cells
+    QTest::mousePress(gameWindow(d), Qt::LeftButton, Qt::NoModifier, centreOf(d, cell));
+    QTest::mouseRelease(gameWindow(d), Qt::LeftButton, Qt::NoModifier,
+                        other && other != cell ? centreOf(d, other) : QPoint(1, 30));
+    d.met["a change of mind on a peg"] += d.referee.game().board().holdsPeg(cell);
+    d.focus = cell, d.ring = false;
+}
+
+// The press action a screen reader offers on each cell: a click that moves
+// no focus.
+void pressByScreenReader(Driver& d, core::CellIndex cell)
+{
+    QWidget* widget = d.window(WindowId::Gioco)->findChild<QWidget*>(cellName(cell));
+    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    d.clicked(cell);
+}
+
+// An arrow moves the focus one hole along the cross and shows the ring; at
+// the edge of the cross it does nothing.
+void arrow(Driver& d, std::size_t which)
+{
+    static const std::tuple<Qt::Key, int, int> kArrows[] = {
+        {Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}};
+    const auto [key, dRow, dCol] = kArrows[which];
+    d.key(WindowId::Gioco, key);
+    const core::GridPos at = core::gridPosOf(d.focus);
+    if (const core::CellIndex next = core::cellAt(at.row + dRow, at.col + dCol); next != core::kNoCell)
+        d.focus = next, d.ring = true;
+}
+
+// A key on the board's focused cell: a click there.
+void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    d.key(WindowId::Gioco, k, modifiers);
+    d.clicked(d.focus);
+}
+
+// What the commands tell the model.
+
+// The two level buttons bring the game window back first, a fresh one if it
+// was closed meanwhile.
+void sameLevel(Driver& d) { d.showGame(); d.referee.dialogSame(); d.closed(WindowId::Scelta); }
+void nextLevel(Driver& d) { d.showGame(); d.referee.dialogNext(); d.closed(WindowId::Scelta); }
+void endAll(Driver& d) { d.programEnded(); }
+void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
+
 void undo(Driver& d)
 {
-    d.met["an undo with the dialog open"] += d.isOpen(WindowId::Scelta) && d.referee().game().canUndo();
-    d.referee().undo();
+    d.met["an undo with the dialog open"] += d.open.contains(WindowId::Scelta) && d.referee.game().canUndo();
+    d.referee.undo();
 }
 
 core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.random() % 33); }
@@ -66,8 +143,8 @@ core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.r
 void solve(Driver& d)
 {
     d.key(WindowId::Gioco, Qt::Key_F2);
-    d.referee().restart();
-    d.playJumps(core::testing::solutionOf(d.referee().game().level()));
+    d.referee.restart();
+    d.playJumps(core::testing::solutionOf(d.referee.game().level()));
 }
 
 struct HelpRow {
@@ -83,38 +160,36 @@ const HelpRow kHelp[] = {{WindowId::Storia, Qt::Key_F3, Qt::Key_S, "cmdindietro"
 
 std::string keyName(Qt::Key key) { return QKeySequence(key).toString().toStdString(); }
 
-const Arrow kArrows[] = {{Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}};
-
 std::vector<Command> makeCommands()
 {
     using enum WindowId;
     std::vector<Command> all{
         {"Escape on frminizio", Inizio, [](Driver& d) { d.key(Inizio, Qt::Key_Escape); }},
-        {"close box of frminizio", Inizio, [](Driver& d) { d.closeBox(Inizio); d.closed(Inizio); }},
+        {"close box of frminizio", Inizio, [](Driver& d) { closeBox(d.window(Inizio)); d.closed(Inizio); }},
         {"Enter on frminizio", Inizio, [](Driver& d) { enter(d, Inizio); startGame(d); }},
         {"click a cell", Gioco, [](Driver& d) { d.clickCell(anyCell(d)); }, 30},
-        {"change of mind on a cell", Gioco, [](Driver& d) { d.changeMind(anyCell(d)); }, 4},
-        {"a screen reader presses a cell", Gioco, [](Driver& d) { d.pressByScreenReader(anyCell(d)); }, 4},
+        {"change of mind on a cell", Gioco, [](Driver& d) { changeMind(d, anyCell(d)); }, 4},
+        {"a screen reader presses a cell", Gioco, [](Driver& d) { pressByScreenReader(d, anyCell(d)); }, 4},
         {"play a jump", Gioco, [](Driver& d) {
-             const auto jumps = core::testing::jumpsIn(core::testing::positionOf(d.referee().game().board()));
+             const auto jumps = core::testing::jumpsIn(core::testing::positionOf(d.referee.game().board()));
              if (!jumps.empty())
                  d.playJumps({jumps[d.random() % jumps.size()]});
          }, 30},
-        {"F2", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_F2); d.referee().restart(); }},
+        {"F2", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_F2); d.referee.restart(); }},
         {"Ctrl+Z", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Z, Qt::ControlModifier); undo(d); }, 4},
-        {"Alt+G R", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_R); d.referee().restart(); }},
-        {"Alt+G A", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_A); undo(d); }, 4},
+        {"Alt+G R", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_R); d.referee.restart(); }},
+        {"Alt+G A", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_A); undo(d); }, 4},
         {"solve the level", Gioco, solve, 3},
         {"route to a pattern", Gioco, [](Driver& d) {
-             d.menu(Qt::Key_L, Qt::Key_7);
-             d.referee().startLevel(7);
+             menu(d, Qt::Key_L, Qt::Key_7);
+             d.referee.startLevel(7);
              d.playJumps(core::testing::routeTo(static_cast<core::Variant>(d.random() % 3)));
          }, 2},
-        {"Tab on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Tab); d.ringShown(); }},
-        {"an arrow key", Gioco, [](Driver& d) { d.arrow(kArrows[d.random() % 4]); }, 20},
-        {"Space on frmgioco", Gioco, [](Driver& d) { d.press(Qt::Key_Space); }, 10},
-        {"Enter on frmgioco", Gioco, [](Driver& d) { d.press(Qt::Key_Return); }},
-        {"keypad Enter on frmgioco", Gioco, [](Driver& d) { d.press(Qt::Key_Enter, Qt::KeypadModifier); }},
+        {"Tab on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Tab); d.ring = true; }},
+        {"an arrow key", Gioco, [](Driver& d) { arrow(d, d.random() % 4); }, 20},
+        {"Space on frmgioco", Gioco, [](Driver& d) { press(d, Qt::Key_Space); }, 10},
+        {"Enter on frmgioco", Gioco, [](Driver& d) { press(d, Qt::Key_Return); }},
+        {"keypad Enter on frmgioco", Gioco, [](Driver& d) { press(d, Qt::Key_Enter, Qt::KeypadModifier); }},
         {"Escape on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Escape); }},
         {"Tab on frmscelta", Scelta, [](Driver& d) { d.key(Scelta, Qt::Key_Tab); }},
         {"Enter on frmscelta", Scelta, [](Driver& d) { // presses the button with the focus
@@ -122,45 +197,45 @@ std::vector<Command> makeCommands()
              enter(d, Scelta);
              (focused == "cmdstesso" ? sameLevel : focused == "cmdsuccessivo" ? nextLevel : endAll)(d);
          }},
-        {"cmdstesso", Scelta, [](Driver& d) { d.click(Scelta, "cmdstesso"); sameLevel(d); }},
-        {"cmdsuccessivo", Scelta, [](Driver& d) { d.click(Scelta, "cmdsuccessivo"); nextLevel(d); }},
-        {"close box of frmscelta", Scelta, [](Driver& d) { d.closeBox(Scelta); d.closed(Scelta); }},
+        {"cmdstesso", Scelta, [](Driver& d) { click(d, Scelta, "cmdstesso"); sameLevel(d); }},
+        {"cmdsuccessivo", Scelta, [](Driver& d) { click(d, Scelta, "cmdsuccessivo"); nextLevel(d); }},
+        {"close box of frmscelta", Scelta, [](Driver& d) { closeBox(d.window(Scelta)); d.closed(Scelta); }},
     };
     for (core::LevelNumber n = 1; n <= 7; ++n)
         all.push_back({"Alt+L " + std::to_string(n), Gioco,
-                       [n](Driver& d) { d.menu(Qt::Key_L, Qt::Key(Qt::Key_0 + n)); d.referee().startLevel(n); }});
+                       [n](Driver& d) { menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); d.referee.startLevel(n); }});
     for (const HelpRow& h : kHelp) {
         const std::string name = nameOf(h.id);
         const auto back = [h](Driver& d) { d.showGame(); d.closed(h.id); };
         all.push_back({keyName(h.shortcut), Gioco, [h](Driver& d) { d.key(Gioco, h.shortcut); d.opened(h.id); }});
-        all.push_back({"Alt+A for " + name, Gioco, [h](Driver& d) { d.menu(Qt::Key_A, h.accessKey); d.opened(h.id); }});
-        all.push_back({h.back + (" on " + name), h.id, [h, back](Driver& d) { d.click(h.id, h.back); back(d); }});
+        all.push_back({"Alt+A for " + name, Gioco, [h](Driver& d) { menu(d, Qt::Key_A, h.accessKey); d.opened(h.id); }});
+        all.push_back({h.back + (" on " + name), h.id, [h, back](Driver& d) { click(d, h.id, h.back); back(d); }});
         all.push_back({"Enter on " + name, h.id, [h, back](Driver& d) { enter(d, h.id); back(d); }});
         all.push_back({"Escape on " + name, h.id, [h, back](Driver& d) {
                            d.key(h.id, Qt::Key_Escape);
                            if (h.escapeGoesBack)
                                back(d);
                        }});
-        all.push_back({"close box of " + name, h.id, [h](Driver& d) { d.closeBox(h.id); d.closed(h.id); }, 3});
+        all.push_back({"close box of " + name, h.id, [h](Driver& d) { closeBox(d.window(h.id)); d.closed(h.id); }, 3});
         // Two clicks on the close box while the program is busy: the second
         // reaches the window after it unloaded, before it is destroyed, and
         // after the menu opened a new one.
         all.push_back({"close box twice, with " + keyName(h.shortcut) + " between", h.id, [h](Driver& d) {
-                           if (!d.isOpen(Gioco))
+                           if (!d.open.contains(Gioco))
                                return;
                            QWidget* first = d.window(h.id);
-                           d.closeBox(h.id);
+                           closeBox(first);
                            d.key(Gioco, h.shortcut);
                            d.opened(h.id);
-                           Driver::closeBox(first);
+                           closeBox(first);
                        }});
     }
-    all.push_back({"close box of frmgioco", Gioco, [](Driver& d) { d.closeBox(Gioco); d.closed(Gioco); }});
+    all.push_back({"close box of frmgioco", Gioco, [](Driver& d) { closeBox(d.window(Gioco)); d.closed(Gioco); }});
     all.push_back({"Escape on frmscelta", Scelta, [](Driver& d) { d.key(Scelta, Qt::Key_Escape); endAll(d); }});
-    all.push_back({"cmdesci", Scelta, [](Driver& d) { d.click(Scelta, "cmdesci"); endAll(d); }});
-    all.push_back({"Alt+G E", Gioco, [](Driver& d) { d.menu(Qt::Key_G, Qt::Key_E); endAll(d); }});
+    all.push_back({"cmdesci", Scelta, [](Driver& d) { click(d, Scelta, "cmdesci"); endAll(d); }});
+    all.push_back({"Alt+G E", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_E); endAll(d); }});
     all.push_back({"Del", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Delete); endAll(d); }});
-    all.push_back({"cmdvai", Inizio, [](Driver& d) { d.click(Inizio, "cmdvai"); startGame(d); }});
+    all.push_back({"cmdvai", Inizio, [](Driver& d) { click(d, Inizio, "cmdvai"); startGame(d); }});
     return all;
 }
 
@@ -234,12 +309,6 @@ bool wasSent(const QObject* object, QAccessible::Event type)
 const QString kSaid[] = {QStringLiteral("vuota"), QStringLiteral("pedina"), QStringLiteral("selezionata")};
 QString said(CellState state) { return kSaid[static_cast<int>(state)]; }
 
-core::CellIndex neighbour(core::CellIndex cell, const Arrow& a)
-{
-    const core::GridPos at = core::gridPosOf(cell);
-    return core::cellAt(at.row + a.dRow, at.col + a.dCol);
-}
-
 } // namespace
 
 const std::vector<Command>& commands()
@@ -248,11 +317,11 @@ const std::vector<Command>& commands()
     return all;
 }
 
-void Driver::run(const std::string& name)
+QImage shot(const QWidget* w)
 {
-    const auto named = std::ranges::find(commands(), name, &Command::name);
-    ASSERT_NE(named, commands().end()) << name;
-    run(*named);
+    QImage painted = w->backingStore()->handle()->toImage();
+    painted.setDevicePixelRatio(w->devicePixelRatio());
+    return painted;
 }
 
 Driver::Driver(std::uint64_t seed) : random(seed)
@@ -260,6 +329,12 @@ Driver::Driver(std::uint64_t seed) : random(seed)
     static const bool listening = (listen(), true);
     (void)listening;
     startProgram();
+}
+
+Driver::~Driver()
+{
+    m_program.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QStringList Driver::heard()
@@ -271,49 +346,35 @@ QStringList Driver::heard()
     return said;
 }
 
-Driver::~Driver()
-{
-    m_program.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 void Driver::startProgram()
 {
-    m_program.reset();
     m_program = std::make_unique<ui::Program>();
     m_ends = 0;
     QObject::connect(m_program.get(), &ui::Program::ended, [this] { ++m_ends; });
     m_program->start();
-    m_open = {WindowId::Inizio};
-    m_front = WindowId::Inizio;
-    m_referee.dialogClosed();
+    open = {WindowId::Inizio};
+    front = WindowId::Inizio;
+    referee.dialogClosed();
     settle();
     check();
+}
+
+void Driver::run(const std::string& name)
+{
+    const auto named = std::ranges::find(commands(), name, &Command::name);
+    ASSERT_NE(named, commands().end()) << name;
+    run(*named);
 }
 
 void Driver::run(const Command& c)
 {
-    ASSERT_TRUE(isOpen(c.on) && window(c.on)) << c.name << " needs " << nameOf(c.on);
+    ASSERT_TRUE(open.contains(c.on) && window(c.on)) << c.name << " needs " << nameOf(c.on);
     sent.clear();
     c.run(*this);
     settle();
     check();
-    if (m_open.empty())
+    if (open.empty())
         startProgram();
-}
-
-void Driver::play(const core::testing::Moves& jumps)
-{
-    playJumps(jumps);
-    settle();
-    check();
-}
-
-void Driver::click(WindowId id, const char* button)
-{
-    auto* b = window(id)->findChild<QPushButton*>(QString::fromLatin1(button));
-    ASSERT_NE(b, nullptr) << button;
-    QTest::mouseClick(b, Qt::LeftButton);
 }
 
 void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers)
@@ -322,116 +383,42 @@ void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers)
     w->activateWindow();
     QApplication::setActiveWindow(w);
     ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
-    m_front = id;
+    front = id;
     QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key(k), modifiers);
 }
-
-void Driver::menu(Qt::Key menuKey, Qt::Key entryKey)
-{
-    key(WindowId::Gioco, menuKey, Qt::AltModifier);
-    QWidget* popup = QApplication::activePopupWidget();
-    ASSERT_NE(popup, nullptr) << "Alt+" << char(menuKey) << " opens a menu";
-    QTest::keyClick(popup, entryKey);
-    m_front.reset(); // offscreen, the closed menu stays the active window
-}
-
-// As the window system asks: a close event to the window, which a window
-// that has already unloaded still receives until it is destroyed.
-void Driver::closeBox(QWidget* window)
-{
-    QCloseEvent close;
-    QCoreApplication::sendEvent(window->windowHandle(), &close);
-}
-
-void Driver::closeBox(WindowId id) { closeBox(window(id)); }
-
-namespace {
-
-QPoint centreOf(const QWidget* gioco, core::CellIndex cell)
-{
-    return static_cast<const ui::FrmGioco*>(gioco)->boardView()->mapTo(gioco, ui::BoardView::cellRect(cell).center());
-}
-
-} // namespace
 
 // A press takes the focus to the cell and hides the ring.
 void Driver::clickCell(core::CellIndex cell)
 {
-    met["a click on the cell with the ring"] += m_ring && cell == m_focus;
-    QTest::mouseClick(window(WindowId::Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                      centreOf(window(WindowId::Gioco), cell));
-    m_focus = cell;
-    m_ring = false;
+    met["a click on the cell with the ring"] += ring && cell == focus;
+    QTest::mouseClick(gameWindow(*this), Qt::LeftButton, Qt::NoModifier, centreOf(*this, cell));
+    focus = cell, ring = false;
     clicked(cell);
-}
-
-// Released on another cell or off the cells: no click at all.
-void Driver::changeMind(core::CellIndex cell)
-{
-    QWindow* gioco = window(WindowId::Gioco)->windowHandle();
-    auto other = static_cast<core::CellIndex>(random() % 34); // 0: off the cells
-    other = other == cell ? 0 : other;
-    QTest::mousePress(gioco, Qt::LeftButton, Qt::NoModifier, centreOf(window(WindowId::Gioco), cell));
-    QTest::mouseRelease(gioco, Qt::LeftButton, Qt::NoModifier,
-                        other ? centreOf(window(WindowId::Gioco), other) : QPoint(1, 30));
-    met["a change of mind on a peg"] += m_referee.game().board().holdsPeg(cell);
-    m_focus = cell;
-    m_ring = false;
-}
-
-// The press action a screen reader offers on each cell: a click that moves
-// no focus.
-void Driver::pressByScreenReader(core::CellIndex cell)
-{
-    QWidget* widget = window(WindowId::Gioco)->findChild<QWidget*>(cellName(cell));
-    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
-    ASSERT_NE(actions, nullptr);
-    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-    actions->doAction(QAccessibleActionInterface::pressAction());
-    clicked(cell);
-}
-
-// An arrow moves the focus one hole along the cross and shows the ring; at
-// the edge of the cross it does nothing.
-void Driver::arrow(const Arrow& a)
-{
-    key(WindowId::Gioco, a.key);
-    if (const core::CellIndex next = neighbour(m_focus, a); next != core::kNoCell)
-        m_focus = next, m_ring = true;
-}
-
-void Driver::press(Qt::Key k, Qt::KeyboardModifiers modifiers)
-{
-    key(WindowId::Gioco, k, modifiers);
-    clicked(m_focus);
-}
-
-// One peg left opens the dialog, or brings the open one to the front.
-void Driver::clicked(core::CellIndex cell)
-{
-    const bool dialogOpen = m_referee.dialog().has_value(), locked = m_referee.game().isGameOver();
-    met["a click on a locked board"] += locked;
-    if (m_referee.click(cell) != core::ClickOutcome::SinglePegLeft)
-        return;
-    met["one peg left again with the dialog open"] += dialogOpen;
-    opened(WindowId::Scelta);
 }
 
 void Driver::playJumps(const core::testing::Moves& jumps)
 {
     for (const core::Jump& j : jumps)
         for (const core::CellIndex cell : {j.from, j.to})
-            if (cell != j.from || m_referee.game().board().stateOf(cell) != CellState::Selected)
+            if (cell != j.from || referee.game().board().stateOf(cell) != CellState::Selected)
                 clickCell(cell);
+}
+
+// One peg left opens the dialog, or brings the open one to the front.
+void Driver::clicked(core::CellIndex cell)
+{
+    const bool dialogOpen = referee.dialog().has_value();
+    met["a click on a locked board"] += referee.game().isGameOver();
+    if (referee.click(cell) != core::ClickOutcome::SinglePegLeft)
+        return;
+    met["one peg left again with the dialog open"] += dialogOpen;
+    opened(WindowId::Scelta);
 }
 
 void Driver::showGame()
 {
-    if (!isOpen(WindowId::Gioco)) {
-        m_referee.reload();
-        m_focus = 1;
-        m_ring = false;
-    }
+    if (!open.contains(WindowId::Gioco))
+        referee.reload(), focus = 1, ring = false;
     opened(WindowId::Gioco);
 }
 
@@ -439,48 +426,41 @@ void Driver::showGame()
 // Which window the window system puts in front then is its own business.
 void Driver::closed(WindowId id)
 {
-    m_open.erase(id);
+    open.erase(id);
     if (id == WindowId::Scelta)
-        m_referee.dialogClosed();
-    if (m_front == id)
-        m_front.reset();
+        referee.dialogClosed();
+    if (front == id)
+        front.reset();
 }
 
 void Driver::programEnded()
 {
     for (const QWidget* top : QApplication::topLevelWidgets())
         EXPECT_FALSE(top->isVisible()) << top->objectName().toStdString() << " still shows";
-    m_open.clear();
-    m_front.reset();
-    m_referee.dialogClosed();
-}
-
-QImage shot(const QWidget* w)
-{
-    QImage painted = w->backingStore()->handle()->toImage();
-    painted.setDevicePixelRatio(w->devicePixelRatio());
-    return painted;
+    open.clear();
+    front.reset();
+    referee.dialogClosed();
 }
 
 void Driver::check()
 {
-    ASSERT_EQ(m_referee.fault(), "");
-    EXPECT_EQ(m_ends, m_open.empty() ? 1 : 0) << "the program ends once, when its last window goes";
-    if (m_front) {
-        EXPECT_EQ(QApplication::activeWindow(), window(*m_front)) << nameOf(*m_front) << " in front, not " << (QApplication::activeWindow() ? QApplication::activeWindow()->metaObject()->className() : "none");
+    ASSERT_EQ(referee.fault(), "");
+    EXPECT_EQ(m_ends, open.empty() ? 1 : 0) << "the program ends once, when its last window goes";
+    if (front) {
+        EXPECT_EQ(QApplication::activeWindow(), window(*front)) << nameOf(*front) << " in front";
     }
     for (int k = 0; k < 7; ++k) {
         const auto id = static_cast<WindowId>(k);
         int shown = 0;
         for (const QWidget* top : QApplication::topLevelWidgets())
             shown += top->isVisible() && top->objectName() == QLatin1String(nameOf(id)) ? 1 : 0;
-        EXPECT_EQ(shown, isOpen(id) ? 1 : 0) << nameOf(id) << " windows on the screen";
-        ASSERT_EQ(window(id) != nullptr, isOpen(id)) << nameOf(id) << " loaded";
+        EXPECT_EQ(shown, open.contains(id) ? 1 : 0) << nameOf(id) << " windows on the screen";
+        ASSERT_EQ(window(id) != nullptr, open.contains(id)) << nameOf(id) << " loaded";
     }
     const QWidget* gioco = window(WindowId::Gioco);
     if (!gioco)
         return;
-    const core::testing::Seen want = core::testing::seen(m_referee.game());
+    const core::testing::Seen want = core::testing::seen(referee.game());
     EXPECT_EQ(gioco->findChild<QAction*>("mnuannulla")->isEnabled(), want.canUndo);
     for (int n = 1; n <= 7; ++n)
         EXPECT_EQ(gioco->findChild<QAction*>(QStringLiteral("mnu%1").arg(n))->isChecked(), n == want.level) << n;
@@ -506,14 +486,14 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         const auto state = cellAt(image, corner);
         EXPECT_TRUE(state.has_value()) << "drawn out of place";
         shown.setState(cell, state.value_or(CellState::Empty));
-        const bool ring = pixel(image, corner + QPoint(12, 2)) == ui::colours::kBlue;
-        EXPECT_EQ(ring, m_ring && active && cell == m_focus) << "focus ring";
+        const bool ringShows = pixel(image, corner + QPoint(12, 2)) == ui::colours::kBlue;
+        EXPECT_EQ(ringShows, ring && active && cell == focus) << "focus ring";
         const QWidget* widget = gioco->findChild<QWidget*>(cellName(cell));
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
         EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("%1, %2").arg(at.row).arg(at.col));
         EXPECT_EQ(a->text(QAccessible::Description), said(want.board.stateOf(cell)));
         EXPECT_EQ(a->state().selected, want.board.stateOf(cell) == CellState::Selected);
-        EXPECT_EQ(a->state().focused, active && cell == m_focus);
+        EXPECT_EQ(a->state().focused, active && cell == focus);
         const bool changed = sameWindow && m_before.board.stateOf(cell) != want.board.stateOf(cell);
         EXPECT_TRUE(!changed || wasSent(widget, QAccessible::DescriptionChanged)) << "no event for the change";
     }

@@ -37,13 +37,8 @@ struct Command {
 
 const std::vector<Command>& commands();
 
-// The window as the window system shows it: its backing store, as painted.
+// A window as it was painted: its backing store.
 QImage shot(const QWidget* window);
-
-struct Arrow {
-    Qt::Key key;
-    int dRow, dCol;
-};
 
 class Driver {
 public:
@@ -54,52 +49,41 @@ public:
     // that has ended is started again.
     void run(const Command& command);
     void run(const std::string& name);
-    void play(const core::testing::Moves& jumps); // by mouse, then the check
-    bool isOpen(ui::WindowId id) const { return m_open.contains(id); }
+    void play(const core::testing::Moves& jumps) { run({"play", ui::WindowId::Gioco, [&](Driver& d) { d.playJumps(jumps); }}); }
     ui::Form* window(ui::WindowId id) const { return m_program->loaded(id); }
     ui::Program& program() { return *m_program; }
     // What a screen reader said since the last command began, or since the
     // last call.
     static QStringList heard();
-    // The situations the monkey must have met, with how often.
-    std::map<std::string, int> met;
 
-    // The player's hands, for the commands.
-    void click(ui::WindowId id, const char* button);
+    // The hands the commands share.
     void key(ui::WindowId id, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void menu(Qt::Key menuKey, Qt::Key entryKey); // Alt+letter, then the entry's letter
-    void closeBox(ui::WindowId id);
-    static void closeBox(QWidget* window);
     void clickCell(core::CellIndex cell);
-    void changeMind(core::CellIndex cell); // pressed on the cell, released elsewhere
-    void arrow(const Arrow& arrow);
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier); // on the board's focused cell
-    void pressByScreenReader(core::CellIndex cell);
     void playJumps(const core::testing::Moves& jumps);
 
-    // What the commands tell the model.
-    core::testing::Referee& referee() { return m_referee; }
+    // The model the commands keep: the game, the windows open and the one in
+    // front where the model knows it, the cell with the game window's focus
+    // and whether a ring shows it; and the situations met, with how often.
+    core::testing::Referee referee;
+    std::set<ui::WindowId> open;
+    std::optional<ui::WindowId> front;
+    core::CellIndex focus = 1;
+    bool ring = false;
+    std::map<std::string, int> met;
+    std::mt19937_64 random;
+    void clicked(core::CellIndex cell); // a click on the cell, however given
     void showGame(); // the game window in front, a fresh one if it was closed
-    void opened(ui::WindowId id) { m_open.insert(id), m_front = id; }
+    void opened(ui::WindowId id) { open.insert(id), front = id; }
     void closed(ui::WindowId id);
     void programEnded(); // every window gone at once, before anything else runs
-    void ringShown() { m_ring = true; } // Tab inside the board
-    std::mt19937_64 random;
 
 private:
     void startProgram();
     void check();
     void checkBoard(const QWidget* gioco, const core::testing::Seen& want);
-    void clicked(core::CellIndex cell);
 
     std::unique_ptr<ui::Program> m_program;
     int m_ends = 0; // ended() signals from the program
-    core::testing::Referee m_referee;
-    std::set<ui::WindowId> m_open;
-    std::optional<ui::WindowId> m_front; // the active window, where the model knows it
-    // The cell with the game window's focus, and whether a ring shows it.
-    core::CellIndex m_focus = 1;
-    bool m_ring = false;
     core::testing::Seen m_before; // as the last check saw the game window
     QPointer<QWidget> m_gameBefore;
 };

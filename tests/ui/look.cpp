@@ -177,7 +177,7 @@ TEST(GameWindow, ShowsItsMenusAndBothNoticesAsDesigned)
     }
     driver.run("Alt+L 7");
     driver.play(core::testing::routeTo(core::Variant::Elica));
-    ASSERT_TRUE(driver.referee().game().isGameOver());
-    ASSERT_TRUE(driver.referee().game().variantNoticeVisible());
+    ASSERT_TRUE(driver.referee.game().isGameOver());
+    ASSERT_TRUE(driver.referee.game().variantNoticeVisible());
     expectPicture(shot(gioco), "frmgioco-elica");
 }

@@ -32,7 +32,7 @@ TEST(Program, KeepsEveryWindowSingleAndShowingTheGameUnderARandomPlayer)
     for (int step = 0; step < 4000 && !::testing::Test::HasFailure(); ++step) {
         std::vector<const Command*> open;
         for (const Command& c : commands())
-            open.insert(open.end(), driver.isOpen(c.on) ? c.weight : 0, &c);
+            open.insert(open.end(), driver.open.contains(c.on) ? c.weight : 0, &c);
         const Command& command = *open[driver.random() % open.size()];
         SCOPED_TRACE("step " + std::to_string(step) + ": " + command.name);
         driver.run(command);
