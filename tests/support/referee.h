@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <bit>
 #include <optional>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -88,10 +89,10 @@ inline Seen seen(const Game& g)
 inline std::string differences(const Seen& got, const Seen& want)
 {
     const auto flags = [](const Seen& s) {
-        return "level " + std::to_string(s.level) + (s.locked ? " locked" : "") + (s.overNotice ? " over-notice" : "")
-               + (s.variantNotice ? " variant-notice" : "") + (s.canUndo ? " undo " : " no-undo ")
-               + std::to_string(s.undo.ultpartenza) + "/" + std::to_string(s.undo.ultsaltato) + "/"
-               + std::to_string(s.undo.ultarrivo);
+        std::ostringstream text;
+        text << "level " << s.level << "; locked, over, variant, undo: " << s.locked << s.overNotice << s.variantNotice
+             << s.canUndo << " of " << s.undo.ultpartenza << "/" << s.undo.ultsaltato << "/" << s.undo.ultarrivo;
+        return text.str();
     };
     return sideBySide(got.board, want.board) + "  actual:   " + flags(got) + "\n  expected: " + flags(want) + "\n";
 }
@@ -117,18 +118,13 @@ public:
     {
         Seen want = seen(m_game);
         const ClickOutcome outcome = m_game.pct_Click(cell);
-        if (want.locked) {
-            expect("a click on a locked board", want, outcome == ClickOutcome::Ignored);
-            return outcome;
-        }
+        if (want.locked)
+            return expect("a click on a locked board", want, outcome == ClickOutcome::Ignored), outcome;
         const CellIndex selected = want.board.selectedCell();
-        if (want.board.stateOf(cell) == CellState::Selected)
-            want.board.setState(cell, CellState::Peg);
-        else if (want.board.holdsPeg(cell)) { // the selection moves here
-            if (selected != kNoCell)
-                want.board.setState(selected, CellState::Peg);
+        if (want.board.holdsPeg(cell) && selected != kNoCell) // the selection goes, or moves here
+            want.board.setState(selected, CellState::Peg);
+        if (cell != selected && want.board.holdsPeg(cell))
             want.board.setState(cell, CellState::Selected);
-        }
         for (const Jump& j : jumpsIn(positionOf(want.board)))
             if (j.from == selected && j.to == cell) {
                 want.board.setState(j.from, CellState::Empty);
@@ -180,14 +176,12 @@ public:
     void dialogNext()
     {
         const LevelNumber livello = dialogButton("Livello successivo");
-        if (livello == 0)
-            return;
-        if (livello < kLastLevel)
-            return expectFresh("Livello successivo", livello + 1, [&] { m_game.cmdsuccessivo_Click(livello); });
         Seen want = seen(m_game);
         want.locked = want.overNotice = want.canUndo = false;
-        m_game.cmdsuccessivo_Click(livello);
-        expect("Livello successivo after the last level", want);
+        if (livello > 0 && livello < kLastLevel)
+            expectFresh("Livello successivo", livello + 1, [&] { m_game.cmdsuccessivo_Click(livello); });
+        else if (livello == kLastLevel)
+            m_game.cmdsuccessivo_Click(livello), expect("Livello successivo after the last level", want);
     }
 
     void dialogClosed() { m_dialog.reset(); }

@@ -65,11 +65,6 @@ inline const Moves& routeTo(Variant variant)
     return it->second;
 }
 
-inline Moves firstOf(const Moves& moves, std::ptrdiff_t n)
-{
-    return Moves(moves.begin(), moves.begin() + n);
-}
-
 // Each jump played with two clicks, the origin then the landing hole.
 inline void play(Referee& referee, const Moves& jumps)
 {
