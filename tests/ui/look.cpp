@@ -26,7 +26,6 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
-#include <QTextStream>
 
 #include <gtest/gtest.h>
 
@@ -41,26 +40,23 @@ struct Look {
     std::vector<Control> controls;
 };
 
-// The rest of the line, unquoted.
-QString quoted(QTextStream& line) { return line.readAll().trimmed().remove(QRegularExpression("^\"|\"$")); }
-
+// A window's line, "name role focus "title"", or below it, indented, a
+// control's, "name role "its name"".
 const std::vector<Look>& looks()
 {
     static const std::vector<Look> all = [] {
+        static const QRegularExpression kLine(R"re(^( *)(\S+) (\S+)(?: ([^ "]+))?(?: "(.*)")?$)re");
         QFile file(QStringLiteral(ZIBBET_LOOKS "/looks.txt"));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
         std::vector<Look> read;
-        for (QString text : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)) {
-            QTextStream line(&text);
-            if (text.startsWith('#'))
+        for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+            const QRegularExpressionMatch m = kLine.match(line);
+            if (line.startsWith('#') || !m.hasMatch())
                 continue;
-            if (!text.startsWith(' ')) {
-                Look& look = read.emplace_back();
-                line >> look.name >> look.frame >> look.focus, look.title = quoted(line);
-            } else {
-                Control& c = read.back().controls.emplace_back();
-                line >> c.name >> c.role, c.text = quoted(line);
-            }
+            if (m.captured(1).isEmpty())
+                read.push_back({m.captured(2), m.captured(3), m.captured(4), m.captured(5), {}});
+            else
+                read.back().controls.push_back({m.captured(2), m.captured(3), m.captured(5)});
         }
         return read;
     }();
