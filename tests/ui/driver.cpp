@@ -36,6 +36,23 @@ const char* const kNames[] = {"frminizio", "frmgioco",      "frmscelta", "frmsto
 
 const char* nameOf(WindowId id) { return kNames[static_cast<int>(id)]; }
 
+QString placeOf(core::CellIndex cell)
+{
+    const core::GridPos at = core::gridPosOf(cell);
+    return QStringLiteral("%1, %2").arg(at.row).arg(at.col);
+}
+
+// The board's name: the level, its name and the pegs left.
+QString overview(const core::Game& game)
+{
+    const int pegs = game.board().pegCount();
+    return QStringLiteral("Livello %1, %2, %3 %4")
+        .arg(game.level())
+        .arg(QString::fromUtf8(game.levelName().data(), static_cast<qsizetype>(game.levelName().size())))
+        .arg(pegs)
+        .arg(pegs == 1 ? "pedina" : "pedine");
+}
+
 // The player's hands.
 
 void click(Driver& d, WindowId id, const char* button)
@@ -114,6 +131,8 @@ void arrow(Driver& d, std::size_t which)
     const core::GridPos at = core::gridPosOf(d.focus);
     if (const core::CellIndex next = core::cellAt(at.row + dRow, at.col + dCol); next != core::kNoCell)
         d.focus = next, d.ring = true;
+    else
+        d.said << "bordo";
 }
 
 // A key on the board's focused cell: a click there.
@@ -127,15 +146,24 @@ void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifie
 
 // The two level buttons bring the game window back first, a fresh one if it
 // was closed meanwhile.
-void sameLevel(Driver& d) { d.showGame(); d.referee.dialogSame(); d.closed(WindowId::Scelta); }
-void nextLevel(Driver& d) { d.showGame(); d.referee.dialogNext(); d.closed(WindowId::Scelta); }
+// A fresh game is said by its overview.
+void sameLevel(Driver& d) { d.showGame(), d.referee.dialogSame(), d.closed(WindowId::Scelta), d.said << overview(d.referee.game()); }
+void nextLevel(Driver& d) { d.showGame(), d.referee.dialogNext(), d.closed(WindowId::Scelta), d.said << overview(d.referee.game()); }
+void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n), d.said << overview(d.referee.game()); }
+void restart(Driver& d) { d.referee.restart(), d.said << "ricominciato, " + overview(d.referee.game()); }
 void endAll(Driver& d) { d.programEnded(); }
 void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
 
-void undo(Driver& d)
+// Ctrl+Z with nothing to undo says so; the menu entry is disabled then.
+void undo(Driver& d, bool byKey)
 {
-    d.met["an undo with the dialog open"] += d.open.contains(WindowId::Scelta) && d.referee.game().canUndo();
+    const core::testing::Seen before = core::testing::seen(d.referee.game());
+    d.met["an undo with the dialog open"] += d.open.contains(WindowId::Scelta) && before.canUndo;
     d.referee.undo();
+    if (before.canUndo)
+        d.hear("annullata, tornano " + placeOf(before.undo.ultpartenza) + " e " + placeOf(before.undo.ultsaltato), before);
+    else if (byKey)
+        d.said << "niente da annullare";
 }
 
 core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.random() % 33); }
@@ -143,7 +171,7 @@ core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.r
 void solve(Driver& d)
 {
     d.key(WindowId::Gioco, Qt::Key_F2);
-    d.referee.restart();
+    restart(d);
     d.playJumps(core::testing::solutionOf(d.referee.game().level()));
 }
 
@@ -175,14 +203,14 @@ std::vector<Command> makeCommands()
              if (!jumps.empty())
                  d.playJumps({jumps[d.random() % jumps.size()]});
          }, 30},
-        {"F2", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_F2); d.referee.restart(); }},
-        {"Ctrl+Z", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Z, Qt::ControlModifier); undo(d); }, 4},
-        {"Alt+G R", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_R); d.referee.restart(); }},
-        {"Alt+G A", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_A); undo(d); }, 4},
+        {"F2", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_F2); restart(d); }},
+        {"Ctrl+Z", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Z, Qt::ControlModifier); undo(d, true); }, 4},
+        {"Alt+G R", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_R); restart(d); }},
+        {"Alt+G A", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_A); undo(d, false); }, 4},
         {"solve the level", Gioco, solve, 3},
         {"route to a pattern", Gioco, [](Driver& d) {
              menu(d, Qt::Key_L, Qt::Key_7);
-             d.referee.startLevel(7);
+             startLevel(d, 7);
              d.playJumps(core::testing::routeTo(static_cast<core::Variant>(d.random() % 3)));
          }, 2},
         {"Tab on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Tab); d.ring = true; }},
@@ -203,7 +231,7 @@ std::vector<Command> makeCommands()
     };
     for (core::LevelNumber n = 1; n <= 7; ++n)
         all.push_back({"Alt+L " + std::to_string(n), Gioco,
-                       [n](Driver& d) { menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); d.referee.startLevel(n); }});
+                       [n](Driver& d) { menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); startLevel(d, n); }});
     for (const HelpRow& h : kHelp) {
         const std::string name = nameOf(h.id);
         const auto back = [h](Driver& d) { d.showGame(); d.closed(h.id); };
@@ -306,8 +334,17 @@ bool wasSent(const QObject* object, QAccessible::Event type)
     return std::ranges::any_of(sent, [&](const Sent& s) { return s.object == object && s.type == type; });
 }
 
-const QString kSaid[] = {QStringLiteral("vuota"), QStringLiteral("pedina"), QStringLiteral("selezionata")};
-QString said(CellState state) { return kSaid[static_cast<int>(state)]; }
+QStringList heard()
+{
+    QStringList said;
+    for (const Sent& s : sent)
+        if (!s.said.isEmpty())
+            said << s.said;
+    return said;
+}
+
+const QString kDescribed[] = {QStringLiteral("vuota"), QStringLiteral("pedina"), QStringLiteral("selezionata")};
+QString described(CellState state) { return kDescribed[static_cast<int>(state)]; }
 
 } // namespace
 
@@ -337,21 +374,13 @@ Driver::~Driver()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QStringList Driver::heard()
-{
-    QStringList said;
-    for (const Sent& s : std::exchange(sent, {}))
-        if (!s.said.isEmpty())
-            said << s.said;
-    return said;
-}
-
 void Driver::startProgram()
 {
     m_program = std::make_unique<ui::Program>();
     m_ends = 0;
     QObject::connect(m_program.get(), &ui::Program::ended, [this] { ++m_ends; });
     m_program->start();
+    sent.clear(), said.clear();
     open = {WindowId::Inizio};
     front = WindowId::Inizio;
     referee.dialogClosed();
@@ -369,7 +398,7 @@ void Driver::run(const std::string& name)
 void Driver::run(const Command& c)
 {
     ASSERT_TRUE(open.contains(c.on) && window(c.on)) << c.name << " needs " << nameOf(c.on);
-    sent.clear();
+    sent.clear(), said.clear();
     c.run(*this);
     settle();
     check();
@@ -407,12 +436,37 @@ void Driver::playJumps(const core::testing::Moves& jumps)
 // One peg left opens the dialog, or brings the open one to the front.
 void Driver::clicked(core::CellIndex cell)
 {
+    const core::testing::Seen before = core::testing::seen(referee.game());
     const bool dialogOpen = referee.dialog().has_value();
-    met["a click on a locked board"] += referee.game().isGameOver();
-    if (referee.click(cell) != core::ClickOutcome::SinglePegLeft)
+    met["a click on a locked board"] += before.locked;
+    const core::ClickOutcome outcome = referee.click(cell);
+    const CellState was = before.board.stateOf(cell), is = referee.game().board().stateOf(cell);
+    if (before.locked)
+        said << "tavola bloccata";
+    else
+        hear(was == CellState::Empty && is != was ? "mangiata " + placeOf(referee.game().undoRecord().ultsaltato)
+             : is == CellState::Selected          ? "selezionata"
+             : was == CellState::Selected         ? "deselezionata"
+                                                  : "nessuna mossa",
+             before);
+    if (outcome != core::ClickOutcome::SinglePegLeft)
         return;
     met["one peg left again with the dialog open"] += dialogOpen;
     opened(WindowId::Scelta);
+}
+
+// Each notice that shows says its text, then what the action did and the
+// notices shown before it; the variant's shows first.
+void Driver::hear(const QString& what, const core::testing::Seen& before)
+{
+    const core::testing::Seen now = core::testing::seen(referee.game());
+    QStringList told{what};
+    for (const auto& [text, was, is] : {std::tuple{QStringLiteral("Hai completato una variante"), before.variantNotice, now.variantNotice},
+                                        {QStringLiteral("Non ci sono più mosse possibili"), before.overNotice, now.overNotice}})
+        if (is && !was)
+            said << text + ". " + told.join(". "), told << text;
+    if (told.size() == 1)
+        said << what;
 }
 
 void Driver::showGame()
@@ -445,6 +499,7 @@ void Driver::programEnded()
 void Driver::check()
 {
     ASSERT_EQ(referee.fault(), "");
+    EXPECT_EQ(heard(), said) << "heard";
     EXPECT_EQ(m_ends, open.empty() ? 1 : 0) << "the program ends once, when its last window goes";
     if (front) {
         EXPECT_EQ(QApplication::activeWindow(), window(*front)) << nameOf(*front) << " in front";
@@ -491,13 +546,15 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         const QWidget* widget = gioco->findChild<QWidget*>(cellName(cell));
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
         EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("%1, %2").arg(at.row).arg(at.col));
-        EXPECT_EQ(a->text(QAccessible::Description), said(want.board.stateOf(cell)));
+        EXPECT_EQ(a->text(QAccessible::Description), described(want.board.stateOf(cell)));
         EXPECT_EQ(a->state().selected, want.board.stateOf(cell) == CellState::Selected);
         EXPECT_EQ(a->state().focused, active && cell == focus);
         const bool changed = sameWindow && m_before.board.stateOf(cell) != want.board.stateOf(cell);
         EXPECT_TRUE(!changed || wasSent(widget, QAccessible::DescriptionChanged)) << "no event for the change";
     }
     EXPECT_EQ(shown, want.board);
+    const QWidget* board = static_cast<const ui::FrmGioco*>(gioco)->boardView();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(board))->text(QAccessible::Name), overview(referee.game()));
     EXPECT_EQ(pixel(image, origin + QPoint(252, 60)) == ui::colours::kRed, want.overNotice) << "red disc";
     EXPECT_EQ(pixel(image, origin + QPoint(252, 284)) == ui::colours::kYellow, want.variantNotice) << "yellow disc";
     for (const auto& [label, before, now] : {std::tuple{"lblover", m_before.overNotice, want.overNotice},

@@ -9,8 +9,9 @@
 // clicks, keys and a screen reader's press on cells) is a row of commands():
 // it acts on the windows the way a player would and tells the model what it
 // must do. After every command the driver reads the windows from the screen
-// and holds them to the model: the referee for the game, the windows that
-// must be open and the one in front, and the cell the keyboard is on.
+// and hears them as a screen reader would, and holds them to the model: the
+// referee for the game, the windows that must be open and the one in front,
+// the cell the keyboard is on, and what a screen reader must have said.
 
 #include "program.h"
 #include "referee.h"
@@ -52,10 +53,6 @@ public:
     void play(const core::testing::Moves& jumps) { run({"play", ui::WindowId::Gioco, [&](Driver& d) { d.playJumps(jumps); }}); }
     ui::Form* window(ui::WindowId id) const { return m_program->loaded(id); }
     ui::Program& program() { return *m_program; }
-    // What a screen reader said since the last command began, or since the
-    // last call.
-    static QStringList heard();
-
     // The hands the commands share.
     void key(ui::WindowId id, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void clickCell(core::CellIndex cell);
@@ -63,15 +60,20 @@ public:
 
     // The model the commands keep: the game, the windows open and the one in
     // front where the model knows it, the cell with the game window's focus
-    // and whether a ring shows it; and the situations met, with how often.
+    // and whether a ring shows it; what a screen reader must say of the
+    // command; and the situations met, with how often.
     core::testing::Referee referee;
     std::set<ui::WindowId> open;
     std::optional<ui::WindowId> front;
     core::CellIndex focus = 1;
     bool ring = false;
+    QStringList said;
     std::map<std::string, int> met;
     std::mt19937_64 random;
     void clicked(core::CellIndex cell); // a click on the cell, however given
+    // An action that did `what`, said by the notices it showed, else by the
+    // announcer.
+    void hear(const QString& what, const core::testing::Seen& before);
     void showGame(); // the game window in front, a fresh one if it was closed
     void opened(ui::WindowId id) { open.insert(id), front = id; }
     void closed(ui::WindowId id);

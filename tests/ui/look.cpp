@@ -15,6 +15,8 @@
 #include "board/boardview.h"
 #include "controls/art.h"
 #include "controls/form.h"
+#include "forms/frmgioco.h"
+#include "forms/frmvarianti.h"
 #include "solver.h"
 
 #include <QAccessible>
@@ -174,4 +176,17 @@ TEST(GameWindow, ShowsItsMenusAndBothNoticesAsDesigned)
     ASSERT_TRUE(driver.referee.game().isGameOver());
     ASSERT_TRUE(driver.referee.game().variantNoticeVisible());
     expectPicture(shot(gioco), "frmgioco-elica");
+}
+
+// What a screen reader finds beyond names and roles: the board's keys, and
+// where the pegs of each pattern's picture are.
+TEST(ScreenReader, FindsTheBoardsKeysAndWhereEachPatternsPegsAre)
+{
+    Driver driver;
+    driver.run("Enter on frminizio");
+    const auto* gioco = static_cast<ui::FrmGioco*>(driver.window(ui::WindowId::Gioco));
+    EXPECT_TRUE(told(gioco->boardView())->text(QAccessible::Help).contains("Invio, seleziona o salta. Ctrl+Z, annulla. F2, ricomincia"));
+    ui::FrmVarianti varianti;
+    EXPECT_EQ(told(varianti.findChild<QWidget*>("Picture2"))->text(QAccessible::Description),
+              "Pedine in riga 3, colonne 3 4 5. riga 4, colonne 3 5. riga 5, colonne 3 4 5");
 }
