@@ -13,33 +13,33 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace core::testing {
+
+constexpr const char* kSymbols = "oX*"; // by CellState
 
 // Picture n (from 0) of a table that draws 7-wide pictures side by side.
 inline Board pictureIn(const char* const (&rows)[7], std::size_t n)
 {
     Board board;
-    for (int row = 1; row <= kGridSize; ++row)
-        for (int col = 1; col <= kGridSize; ++col) {
-            const char symbol = rows[row - 1][8 * n + static_cast<std::size_t>(col - 1)];
-            if (isOnBoard(row, col))
-                board.setState(cellAt(row, col), symbol == 'X' ? CellState::Peg
-                                                 : symbol == '*' ? CellState::Selected : CellState::Empty);
-        }
+    for (CellIndex cell = 1; cell <= kCellCount; ++cell) {
+        const GridPos at = gridPosOf(cell);
+        const char symbol = rows[at.row - 1][8 * n + static_cast<std::size_t>(at.col - 1)];
+        board.setState(cell, static_cast<CellState>(std::string_view(kSymbols).find(symbol)));
+    }
     return board;
 }
 
 inline std::string pictureOf(const Board& board)
 {
     std::string picture;
-    for (int row = 1; row <= kGridSize; ++row) {
+    for (int row = 1; row <= kGridSize; ++row)
         for (int col = 1; col <= kGridSize; ++col) {
-            const CellState state = isOnBoard(row, col) ? board.stateOf(cellAt(row, col)) : CellState::Empty;
-            picture += !isOnBoard(row, col) ? '.' : state == CellState::Peg ? 'X' : state == CellState::Selected ? '*' : 'o';
+            const CellIndex cell = cellAt(row, col);
+            picture += cell == kNoCell ? '.' : kSymbols[static_cast<int>(board.stateOf(cell))];
             picture += col < kGridSize ? ' ' : '\n';
         }
-    }
     return picture;
 }
 

@@ -46,11 +46,8 @@ QString placeOf(core::CellIndex cell)
 QString overview(const core::Game& game)
 {
     const int pegs = game.board().pegCount();
-    return QStringLiteral("Livello %1, %2, %3 %4")
-        .arg(game.level())
-        .arg(QString::fromUtf8(game.levelName().data(), static_cast<qsizetype>(game.levelName().size())))
-        .arg(pegs)
-        .arg(pegs == 1 ? "pedina" : "pedine");
+    const QString name = QString::fromStdString(std::string(game.levelName()));
+    return QStringLiteral("Livello %1, %2, %3 ").arg(game.level()).arg(name).arg(pegs) + (pegs == 1 ? "pedina" : "pedine");
 }
 
 // The player's hands.
@@ -144,13 +141,13 @@ void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifie
 
 // What the commands tell the model.
 
-// The two level buttons bring the game window back first, a fresh one if it
-// was closed meanwhile.
-// A fresh game is said by its overview.
-void sameLevel(Driver& d) { d.showGame(), d.referee.dialogSame(), d.closed(WindowId::Scelta), d.said << overview(d.referee.game()); }
-void nextLevel(Driver& d) { d.showGame(), d.referee.dialogNext(), d.closed(WindowId::Scelta), d.said << overview(d.referee.game()); }
-void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n), d.said << overview(d.referee.game()); }
-void restart(Driver& d) { d.referee.restart(), d.said << "ricominciato, " + overview(d.referee.game()); }
+// A fresh game is said by its overview. The two level buttons bring the game
+// window back first, a fresh one if it was closed meanwhile.
+void sayOverview(Driver& d, const QString& before = {}) { d.said << before + overview(d.referee.game()); }
+void sameLevel(Driver& d) { d.showGame(), d.referee.dialogSame(), d.closed(WindowId::Scelta), sayOverview(d); }
+void nextLevel(Driver& d) { d.showGame(), d.referee.dialogNext(), d.closed(WindowId::Scelta), sayOverview(d); }
+void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n), sayOverview(d); }
+void restart(Driver& d) { d.referee.restart(), sayOverview(d, "ricominciato, "); }
 void endAll(Driver& d) { d.programEnded(); }
 void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
 
@@ -303,44 +300,30 @@ std::optional<CellState> cellAt(const QImage& image, QPoint corner)
     return c.red() > c.green() ? CellState::Selected : CellState::Peg;
 }
 
-// What the program told assistive technology, heard from the start as a
-// screen reader would, and what a screen reader says of it: a notification
-// as it shows (its name, then its description), and a word of its own for a
-// selection event.
-struct Sent {
-    const QObject* object;
-    QAccessible::Event type;
-    QString said;
-};
-std::vector<Sent> sent;
+// What the program told assistive technology, from the start, and what a
+// screen reader says of it: a notification as it shows (its name, then its
+// description), and a word of its own for a selection event.
+std::vector<std::pair<const QObject*, QAccessible::Event>> sent;
+QStringList spoken;
 
 void listen()
 {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        sent.emplace_back(event->object(), event->type());
         QAccessibleInterface* shown = event->type() == QAccessible::ObjectShow ? event->accessibleInterface() : nullptr;
-        const bool selected = event->type() == QAccessible::SelectionAdd || event->type() == QAccessible::Selection;
-        QString said = selected ? QStringLiteral("selezionato") : QString();
-        if (shown && shown->role() == QAccessible::Notification) {
+        if (event->type() == QAccessible::SelectionAdd || event->type() == QAccessible::Selection) {
+            spoken << QStringLiteral("selezionato");
+        } else if (shown && shown->role() == QAccessible::Notification) {
             const QString more = shown->text(QAccessible::Description);
-            said = shown->text(QAccessible::Name) + (more.isEmpty() ? "" : ". " + more);
+            spoken << shown->text(QAccessible::Name) + (more.isEmpty() ? "" : ". " + more);
         }
-        sent.push_back({event->object(), event->type(), said});
     });
 }
 
 bool wasSent(const QObject* object, QAccessible::Event type)
 {
-    return std::ranges::any_of(sent, [&](const Sent& s) { return s.object == object && s.type == type; });
-}
-
-QStringList heard()
-{
-    QStringList said;
-    for (const Sent& s : sent)
-        if (!s.said.isEmpty())
-            said << s.said;
-    return said;
+    return std::ranges::find(sent, std::pair{object, type}) != sent.end();
 }
 
 const QString kDescribed[] = {QStringLiteral("vuota"), QStringLiteral("pedina"), QStringLiteral("selezionata")};
@@ -380,7 +363,7 @@ void Driver::startProgram()
     m_ends = 0;
     QObject::connect(m_program.get(), &ui::Program::ended, [this] { ++m_ends; });
     m_program->start();
-    sent.clear(), said.clear();
+    sent.clear(), spoken.clear(), said.clear();
     open = {WindowId::Inizio};
     front = WindowId::Inizio;
     referee.dialogClosed();
@@ -398,7 +381,7 @@ void Driver::run(const std::string& name)
 void Driver::run(const Command& c)
 {
     ASSERT_TRUE(open.contains(c.on) && window(c.on)) << c.name << " needs " << nameOf(c.on);
-    sent.clear(), said.clear();
+    sent.clear(), spoken.clear(), said.clear();
     c.run(*this);
     settle();
     check();
@@ -499,7 +482,7 @@ void Driver::programEnded()
 void Driver::check()
 {
     ASSERT_EQ(referee.fault(), "");
-    EXPECT_EQ(heard(), said) << "heard";
+    EXPECT_EQ(spoken, said) << "what a screen reader said";
     EXPECT_EQ(m_ends, open.empty() ? 1 : 0) << "the program ends once, when its last window goes";
     if (front) {
         EXPECT_EQ(QApplication::activeWindow(), window(*front)) << nameOf(*front) << " in front";
@@ -536,7 +519,6 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
     core::Board shown;
     for (core::CellIndex cell = 1; cell <= core::kCellCount; ++cell) {
         SCOPED_TRACE("cell " + std::to_string(cell));
-        const core::GridPos at = core::gridPosOf(cell);
         const QPoint corner = origin + ui::BoardView::cellRect(cell).topLeft();
         const auto state = cellAt(image, corner);
         EXPECT_TRUE(state.has_value()) << "drawn out of place";
@@ -545,7 +527,7 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         EXPECT_EQ(ringShows, ring && active && cell == focus) << "focus ring";
         const QWidget* widget = gioco->findChild<QWidget*>(cellName(cell));
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
-        EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("%1, %2").arg(at.row).arg(at.col));
+        EXPECT_EQ(a->text(QAccessible::Name), placeOf(cell));
         EXPECT_EQ(a->text(QAccessible::Description), described(want.board.stateOf(cell)));
         EXPECT_EQ(a->state().selected, want.board.stateOf(cell) == CellState::Selected);
         EXPECT_EQ(a->state().focused, active && cell == focus);
