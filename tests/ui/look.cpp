@@ -108,7 +108,6 @@ void expectX11Properties(const QWidget* window, bool inTaskbar)
 
 void checkLook(const QWidget* w, const Look& look)
 {
-    EXPECT_EQ(w->windowTitle(), look.title);
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
     EXPECT_EQ(w->parentWidget(), nullptr);
     EXPECT_FALSE(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
