@@ -14,7 +14,7 @@
 
 DEPS = bash scripts/install-deps.sh
 
-.PHONY: build deps run test nox11 asan fuzz bench package package-check clean
+.PHONY: build deps run test nox11 asan bench package package-check clean
 .DEFAULT_GOAL := build
 
 build:
@@ -38,7 +38,7 @@ test:
 # whose Qt has no xcb, and by the second compiler, clang, and run headless;
 # the game must not link xcb itself.
 nox11:
-	@$(DEPS) test fuzz
+	@$(DEPS) test clang
 	cmake --preset ci-nox11
 	cmake --build --preset ci-nox11
 	ctest --preset ci-nox11
@@ -51,12 +51,6 @@ asan:
 	cmake --preset asan
 	cmake --build --preset asan
 	ctest --preset asan
-
-fuzz:
-	@$(DEPS) fuzz
-	cmake --preset fuzz
-	cmake --build --preset fuzz
-	./build/fuzz/tests/fuzz/core_fuzzer -max_total_time=$${FUZZ_SECONDS:-30}
 
 bench:
 	@$(DEPS) bench

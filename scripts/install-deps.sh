@@ -11,7 +11,7 @@
 #   player         build and run the game (make, make run)      the default
 #   test           + the tests and benchmarks (make test, make asan)
 #   bench          + the benchmarks (make bench)
-#   fuzz           + clang, its libFuzzer runtime and the symbolizer (make fuzz)
+#   clang          + clang, the second compiler, and its symbolizer (make nox11)
 #   package        + what CPack needs for the Debian package (make package)
 #   package-check  + the validators CI runs on the package (make package-check)
 #   measure        + Xvfb, openbox, xev, time and valgrind (scripts/measure.sh)
@@ -41,7 +41,7 @@ player=(cmake ninja-build g++ make pkgconf qt6-base-dev qt6-svg-dev libqt6svg6 l
 test=(libgtest-dev libbenchmark-dev qt6-base-private-dev xvfb xauth x11-utils)
 bench=(libbenchmark-dev)
 # llvm brings llvm-symbolizer, which names the functions of a crash.
-fuzz=(clang libclang-rt-14-dev llvm)
+clang=(clang llvm)
 # dpkg-shlibdeps (dpkg-dev) and file, which CPack's shlibdeps step runs.
 package=(dpkg-dev file)
 package_check=(desktop-file-utils appstream man-db reuse lintian fontconfig)
@@ -59,7 +59,7 @@ for path in "$@"; do
     player) ;;
     test) packages+=("${test[@]}") ;;
     bench) packages+=("${bench[@]}") ;;
-    fuzz) packages+=("${fuzz[@]}") ;;
+    clang) packages+=("${clang[@]}") ;;
     package) packages+=("${package[@]}") ;;
     package-check) packages+=("${package[@]}" "${package_check[@]}") ;;
     measure) packages+=("${measure[@]}") ;;
@@ -67,9 +67,9 @@ for path in "$@"; do
     valgrind) packages+=("${valgrind[@]}") ;;
     a11y) packages+=("${a11y[@]}") ;;
     listen) packages+=("${listen[@]}") ;;
-    all) packages+=("${test[@]}" "${bench[@]}" "${fuzz[@]}" "${package[@]}" "${package_check[@]}"
+    all) packages+=("${test[@]}" "${bench[@]}" "${clang[@]}" "${package[@]}" "${package_check[@]}"
                     "${measure[@]}" "${screenshots[@]}" "${valgrind[@]}" "${a11y[@]}" "${listen[@]}") ;;
-    *) echo "install-deps.sh: unknown path '$path' (player, test, bench, fuzz, package, package-check," \
+    *) echo "install-deps.sh: unknown path '$path' (player, test, bench, clang, package, package-check," \
             "measure, screenshots, valgrind, a11y, listen, all)" >&2
        exit 2 ;;
   esac

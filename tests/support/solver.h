@@ -5,8 +5,8 @@
 #pragma once
 
 // An exhaustive search kept with the tests (the game never searches) for the
-// jumps that solve a level or reach a pattern of level 7. Tests, the fuzzer
-// and the benchmarks take their known games from here, never from a table.
+// jumps that solve a level or reach a pattern of level 7. Tests and the
+// benchmarks take their known games from here, never from a table.
 
 #include "referee.h"
 
@@ -63,28 +63,6 @@ inline const Moves& routeTo(Variant variant)
         it = routes.emplace(variant, Moves(back.rbegin(), back.rend())).first;
     }
     return it->second;
-}
-
-// Each jump played with two clicks, the origin then the landing hole.
-inline void play(Referee& referee, const Moves& jumps)
-{
-    for (const Jump& j : jumps) {
-        referee.click(j.from);
-        referee.click(j.to);
-    }
-}
-
-// Referee::act, except that two bytes play what random clicks never find:
-// the solution of the level, and the way from the start of level 7 to a
-// pattern.
-inline void playByte(Referee& referee, unsigned byte)
-{
-    if (byte < 238 || byte > 239 || referee.dialog())
-        return referee.act(byte);
-    if (byte == 238)
-        return referee.restart(), play(referee, solutionOf(referee.game().level()));
-    referee.startLevel(kLastLevel);
-    play(referee, routeTo(static_cast<Variant>(referee.game().undoRecord().ultarrivo % 3)));
 }
 
 } // namespace core::testing
