@@ -44,9 +44,9 @@ inline Moves search(Position start, int pegs, Position target)
 inline const Moves& solutionOf(LevelNumber level)
 {
     static std::map<LevelNumber, Moves> solutions;
-    auto it = solutions.find(level);
-    if (it == solutions.end())
-        it = solutions.emplace(level, search(positionOf(startBoard(level)), 1, 0)).first;
+    const auto [it, first] = solutions.try_emplace(level);
+    if (first)
+        it->second = search(positionOf(startBoard(level)), 1, 0);
     return it->second;
 }
 
@@ -56,11 +56,11 @@ inline const Moves& solutionOf(LevelNumber level)
 inline const Moves& routeTo(Variant variant)
 {
     static std::map<Variant, Moves> routes;
-    auto it = routes.find(variant);
-    if (it == routes.end()) {
+    const auto [it, first] = routes.try_emplace(variant);
+    if (first) {
         const Position full = (Position{1} << kCellCount) - 1, goal = full & ~positionOf(startBoard(kLastLevel));
         const Moves back = search(full & ~positionOf(patternBoard(variant)), std::popcount(goal), goal);
-        it = routes.emplace(variant, Moves(back.rbegin(), back.rend())).first;
+        it->second = Moves(back.rbegin(), back.rend());
     }
     return it->second;
 }

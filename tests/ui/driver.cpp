@@ -10,7 +10,6 @@
 #include "forms/frmgioco.h"
 #include "solver.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QBackingStore>
@@ -46,8 +45,8 @@ QString placeOf(core::CellIndex cell)
 QString overview(const core::Game& game)
 {
     const int pegs = game.board().pegCount();
-    const QString name = QString::fromStdString(std::string(game.levelName()));
-    return QStringLiteral("Livello %1, %2, %3 ").arg(game.level()).arg(name).arg(pegs) + (pegs == 1 ? "pedina" : "pedine");
+    const QString name = QString::fromStdString(std::string(game.levelName())), unit = pegs == 1 ? "pedina" : "pedine";
+    return QStringLiteral("Livello %1, %2, %3 %4").arg(game.level()).arg(name).arg(pegs).arg(unit);
 }
 
 // The player's hands.
@@ -85,8 +84,6 @@ void closeBox(QWidget* window)
     QCoreApplication::sendEvent(window->windowHandle(), &close);
 }
 
-QWindow* gameWindow(Driver& d) { return d.window(WindowId::Gioco)->windowHandle(); }
-
 QPoint centreOf(Driver& d, core::CellIndex cell)
 {
     const auto* gioco = static_cast<const ui::FrmGioco*>(d.window(WindowId::Gioco));
@@ -98,8 +95,8 @@ QPoint centreOf(Driver& d, core::CellIndex cell)
 void changeMind(Driver& d, core::CellIndex cell)
 {
     const auto other = static_cast<core::CellIndex>(d.random() % 34); // 0: off the cells
-    QTest::mousePress(gameWindow(d), Qt::LeftButton, Qt::NoModifier, centreOf(d, cell));
-    QTest::mouseRelease(gameWindow(d), Qt::LeftButton, Qt::NoModifier,
+    QTest::mousePress(d.window(WindowId::Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier, centreOf(d, cell));
+    QTest::mouseRelease(d.window(WindowId::Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                         other && other != cell ? centreOf(d, other) : QPoint(1, 30));
     d.met["a change of mind on a peg"] += d.referee.game().board().holdsPeg(cell);
     d.focus = cell, d.ring = false;
@@ -110,7 +107,7 @@ void changeMind(Driver& d, core::CellIndex cell)
 void pressByScreenReader(Driver& d, core::CellIndex cell)
 {
     QWidget* widget = d.window(WindowId::Gioco)->findChild<QWidget*>(cellName(cell));
-    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(widget)->actionInterface();
+    QAccessibleActionInterface* actions = accessible(widget)->actionInterface();
     ASSERT_NE(actions, nullptr);
     ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
@@ -158,7 +155,8 @@ void undo(Driver& d, bool byKey)
     d.met["an undo with the dialog open"] += d.open.contains(WindowId::Scelta) && before.canUndo;
     d.referee.undo();
     if (before.canUndo)
-        d.hear("annullata, tornano " + placeOf(before.undo.ultpartenza) + " e " + placeOf(before.undo.ultsaltato), before);
+        d.hear("annullata, tornano " + placeOf(before.undo.ultpartenza) + " e " + placeOf(before.undo.ultsaltato),
+               before);
     else if (byKey)
         d.said << "niente da annullare";
 }
@@ -233,7 +231,8 @@ std::vector<Command> makeCommands()
         const std::string name = nameOf(h.id);
         const auto back = [h](Driver& d) { d.showGame(); d.closed(h.id); };
         all.push_back({keyName(h.shortcut), Gioco, [h](Driver& d) { d.key(Gioco, h.shortcut); d.opened(h.id); }});
-        all.push_back({"Alt+A for " + name, Gioco, [h](Driver& d) { menu(d, Qt::Key_A, h.accessKey); d.opened(h.id); }});
+        all.push_back({"Alt+A for " + name, Gioco,
+                       [h](Driver& d) { menu(d, Qt::Key_A, h.accessKey); d.opened(h.id); }});
         all.push_back({h.back + (" on " + name), h.id, [h, back](Driver& d) { click(d, h.id, h.back); back(d); }});
         all.push_back({"Enter on " + name, h.id, [h, back](Driver& d) { enter(d, h.id); back(d); }});
         all.push_back({"Escape on " + name, h.id, [h, back](Driver& d) {
@@ -274,7 +273,7 @@ void settle()
         if (auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget()))
             QTest::keyClick(bar, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
+        QGuiApplication::sync(); // on X11, also what the window system has yet to deliver
     }
 }
 
@@ -339,6 +338,7 @@ const std::vector<Command>& commands()
 
 QImage shot(const QWidget* w)
 {
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(const_cast<QWidget*>(w))); // on X11, once the server has shown it
     QImage painted = w->backingStore()->handle()->toImage();
     painted.setDevicePixelRatio(w->devicePixelRatio());
     return painted;
@@ -346,8 +346,7 @@ QImage shot(const QWidget* w)
 
 Driver::Driver(std::uint64_t seed) : random(seed)
 {
-    static const bool listening = (listen(), true);
-    (void)listening;
+    [[maybe_unused]] static const bool listening = (listen(), true);
     startProgram();
 }
 
@@ -403,7 +402,7 @@ void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers)
 void Driver::clickCell(core::CellIndex cell)
 {
     met["a click on the cell with the ring"] += ring && cell == focus;
-    QTest::mouseClick(gameWindow(*this), Qt::LeftButton, Qt::NoModifier, centreOf(*this, cell));
+    QTest::mouseClick(window(WindowId::Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier, centreOf(*this, cell));
     focus = cell, ring = false;
     clicked(cell);
 }
@@ -444,10 +443,11 @@ void Driver::hear(const QString& what, const core::testing::Seen& before)
 {
     const core::testing::Seen now = core::testing::seen(referee.game());
     QStringList told{what};
-    for (const auto& [text, was, is] : {std::tuple{QStringLiteral("Hai completato una variante"), before.variantNotice, now.variantNotice},
-                                        {QStringLiteral("Non ci sono più mosse possibili"), before.overNotice, now.overNotice}})
+    for (const auto& [text, was, is] :
+         {std::tuple{"Hai completato una variante", before.variantNotice, now.variantNotice},
+          {"Non ci sono più mosse possibili", before.overNotice, now.overNotice}})
         if (is && !was)
-            said << text + ". " + told.join(". "), told << text;
+            said << text + (". " + told.join(". ")), told << text;
     if (told.size() == 1)
         said << what;
 }
@@ -484,9 +484,10 @@ void Driver::check()
     ASSERT_EQ(referee.fault(), "");
     EXPECT_EQ(spoken, said) << "what a screen reader said";
     EXPECT_EQ(m_ends, open.empty() ? 1 : 0) << "the program ends once, when its last window goes";
-    if (front) {
-        EXPECT_EQ(QApplication::activeWindow(), window(*front)) << nameOf(*front) << " in front";
-    }
+    // On X11 the server brings a window to the front in its own time.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !front || QApplication::activeWindow() == window(*front); }, 1000))
+        << nameOf(*front) << " in front";
+    QGuiApplication::sync(); // and paints what it showed
     for (int k = 0; k < 7; ++k) {
         const auto id = static_cast<WindowId>(k);
         int shown = 0;
@@ -526,7 +527,7 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         const bool ringShows = pixel(image, corner + QPoint(12, 2)) == ui::colours::kBlue;
         EXPECT_EQ(ringShows, ring && active && cell == focus) << "focus ring";
         const QWidget* widget = gioco->findChild<QWidget*>(cellName(cell));
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(widget));
+        QAccessibleInterface* a = accessible(widget);
         EXPECT_EQ(a->text(QAccessible::Name), placeOf(cell));
         EXPECT_EQ(a->text(QAccessible::Description), described(want.board.stateOf(cell)));
         EXPECT_EQ(a->state().selected, want.board.stateOf(cell) == CellState::Selected);
@@ -536,7 +537,7 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
     }
     EXPECT_EQ(shown, want.board);
     const QWidget* board = static_cast<const ui::FrmGioco*>(gioco)->boardView();
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(const_cast<QWidget*>(board))->text(QAccessible::Name), overview(referee.game()));
+    EXPECT_EQ(accessible(board)->text(QAccessible::Name), overview(referee.game()));
     EXPECT_EQ(pixel(image, origin + QPoint(252, 60)) == ui::colours::kRed, want.overNotice) << "red disc";
     EXPECT_EQ(pixel(image, origin + QPoint(252, 284)) == ui::colours::kYellow, want.variantNotice) << "yellow disc";
 }

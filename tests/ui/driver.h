@@ -16,6 +16,7 @@
 #include "program.h"
 #include "referee.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPointer>
 
@@ -28,6 +29,8 @@ class Driver;
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 inline QString cellName(core::CellIndex cell) { return QStringLiteral("pct(%1)").arg(cell); }
+// What assistive technology is told of an object.
+inline auto* accessible(const QObject* o) { return QAccessible::queryAccessibleInterface(const_cast<QObject*>(o)); }
 
 struct Command {
     std::string name;
@@ -50,7 +53,10 @@ public:
     // that has ended is started again.
     void run(const Command& command);
     void run(const std::string& name);
-    void play(const core::testing::Moves& jumps) { run({"play", ui::WindowId::Gioco, [&](Driver& d) { d.playJumps(jumps); }}); }
+    void play(const core::testing::Moves& jumps)
+    {
+        run({"play", ui::WindowId::Gioco, [&](Driver& d) { d.playJumps(jumps); }});
+    }
     ui::Form* window(ui::WindowId id) const { return m_program->loaded(id); }
     ui::Program& program() { return *m_program; }
     // The hands the commands share.

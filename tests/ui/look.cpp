@@ -19,7 +19,6 @@
 #include "forms/frmvarianti.h"
 #include "solver.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -33,14 +32,9 @@
 
 namespace {
 
-struct Control {
-    QString name, role, text;
-};
+struct Control { QString name, role, text; };
 
-struct Look {
-    QString name, frame, focus, title;
-    std::vector<Control> controls;
-};
+struct Look { QString name, frame, focus, title; std::vector<Control> controls; };
 
 // A window's line, "name role focus "title"", or below it, indented, a
 // control's, "name role "its name"".
@@ -70,8 +64,6 @@ QAccessible::Role roleNamed(const QString& name)
     return QAccessible::Role(QMetaEnum::fromType<QAccessible::Role>().keyToValue(name.toLatin1()));
 }
 
-QAccessibleInterface* told(const QObject* o) { return QAccessible::queryAccessibleInterface(const_cast<QObject*>(o)); }
-
 // Pixels against the picture kept in looks/; ZIBBET_WRITE_LOOKS=1 writes the
 // pictures anew, to be looked at before they are committed.
 void expectPicture(const QImage& image, QString name)
@@ -95,9 +87,11 @@ void expectPicture(const QImage& image, QString name)
 void expectX11Properties(const QWidget* window, bool inTaskbar)
 {
     QProcess xprop;
-    xprop.start("xprop", {"-id", QString::number(window->winId()), "_NET_WM_STATE", "WM_NORMAL_HINTS", "_MOTIF_WM_HINTS"});
+    xprop.start("xprop",
+                {"-id", QString::number(window->winId()), "_NET_WM_STATE", "WM_NORMAL_HINTS", "_MOTIF_WM_HINTS"});
     ASSERT_TRUE(xprop.waitForFinished()) << "xprop (x11-utils) runs";
-    const QString p = xprop.readAllStandardOutput(), size = QString("%1 by %2").arg(window->width()).arg(window->height());
+    const QString p = xprop.readAllStandardOutput();
+    const QString size = QString("%1 by %2").arg(window->width()).arg(window->height());
     SCOPED_TRACE(p.toStdString());
     EXPECT_EQ(p.contains("_NET_WM_STATE_SKIP_TASKBAR"), !inTaskbar);
     EXPECT_TRUE(p.contains("minimum size: " + size) && p.contains("maximum size: " + size));
@@ -115,8 +109,8 @@ void checkLook(const QWidget* w, const Look& look)
     const QPoint offCentre = w->frameGeometry().center() - w->screen()->geometry().center();
     EXPECT_LE(offCentre.manhattanLength(), 1) << "centred on the screen";
     EXPECT_EQ(w->focusWidget() ? w->focusWidget()->objectName() : QString(), look.focus);
-    EXPECT_EQ(told(w)->role(), roleNamed(look.frame));
-    EXPECT_EQ(told(w)->text(QAccessible::Name), look.title);
+    EXPECT_EQ(accessible(w)->role(), roleNamed(look.frame));
+    EXPECT_EQ(accessible(w)->text(QAccessible::Name), look.title);
     auto controls = look.controls;
     for (core::CellIndex cell = 1; look.name == "frmgioco" && cell <= core::kCellCount; ++cell)
         controls.push_back({cellName(cell), "Button", {}});
@@ -124,9 +118,9 @@ void checkLook(const QWidget* w, const Look& look)
         SCOPED_TRACE(c.name.toStdString());
         const QWidget* control = w->findChild<QWidget*>(c.name);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(told(control)->role(), roleNamed(c.role));
+        EXPECT_EQ(accessible(control)->role(), roleNamed(c.role));
         if (!c.text.isEmpty()) {
-            EXPECT_EQ(told(control)->text(QAccessible::Name), c.text);
+            EXPECT_EQ(accessible(control)->text(QAccessible::Name), c.text);
         }
     }
     expectPicture(shot(w), look.name);
@@ -153,7 +147,9 @@ TEST_P(Window, LooksAsDesignedWhenItOpens)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, Window, ::testing::Range(0, 7),
-                         [](const auto& window) { return looks().at(static_cast<std::size_t>(window.param)).name.toStdString(); });
+                         [](const auto& window) {
+                             return looks().at(static_cast<std::size_t>(window.param)).name.toStdString();
+                         });
 
 // The three menus, the level menu with its one check mark, and a pattern of
 // level 7 that leaves no jump: both notices at once.
@@ -162,7 +158,8 @@ TEST(GameWindow, ShowsItsMenusAndBothNoticesAsDesigned)
     Driver driver;
     driver.run("Enter on frminizio");
     QWidget* gioco = driver.window(ui::WindowId::Gioco);
-    for (const auto& [key, name] : {std::pair{Qt::Key_G, "mnugioco"}, {Qt::Key_L, "mnulivello"}, {Qt::Key_A, "mnuaiuto"}}) {
+    for (const auto& [key, name] :
+         {std::pair{Qt::Key_G, "mnugioco"}, {Qt::Key_L, "mnulivello"}, {Qt::Key_A, "mnuaiuto"}}) {
         driver.key(ui::WindowId::Gioco, key, Qt::AltModifier);
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(popup, nullptr);
@@ -184,8 +181,9 @@ TEST(ScreenReader, FindsTheBoardsKeysAndWhereEachPatternsPegsAre)
     Driver driver;
     driver.run("Enter on frminizio");
     const auto* gioco = static_cast<ui::FrmGioco*>(driver.window(ui::WindowId::Gioco));
-    EXPECT_TRUE(told(gioco->boardView())->text(QAccessible::Help).contains("Invio, seleziona o salta. Ctrl+Z, annulla. F2, ricomincia"));
+    EXPECT_TRUE(accessible(gioco->boardView())->text(QAccessible::Help).contains(
+        "Invio, seleziona o salta. Ctrl+Z, annulla. F2, ricomincia"));
     ui::FrmVarianti varianti;
-    EXPECT_EQ(told(varianti.findChild<QWidget*>("Picture2"))->text(QAccessible::Description),
+    EXPECT_EQ(accessible(varianti.findChild<QWidget*>("Picture2"))->text(QAccessible::Description),
               "Pedine in riga 3, colonne 3 4 5. riga 4, colonne 3 5. riga 5, colonne 3 4 5");
 }
