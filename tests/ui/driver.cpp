@@ -142,7 +142,11 @@ void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifie
 // window back first, a fresh one if it was closed meanwhile.
 void sayOverview(Driver& d, const QString& before = {}) { d.said << before + overview(d.referee.game()); }
 void sameLevel(Driver& d) { d.showGame(), d.referee.dialogSame(), d.closed(WindowId::Scelta), sayOverview(d); }
-void nextLevel(Driver& d) { d.showGame(), d.referee.dialogNext(), d.closed(WindowId::Scelta), sayOverview(d); }
+void nextLevel(Driver& d)
+{
+    d.met["Livello successivo after the last level"] += d.referee.dialog() == core::kLastLevel;
+    d.showGame(), d.referee.dialogNext(), d.closed(WindowId::Scelta), sayOverview(d);
+}
 void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n), sayOverview(d); }
 void restart(Driver& d) { d.referee.restart(), sayOverview(d, "ricominciato, "); }
 void endAll(Driver& d) { d.programEnded(); }
@@ -165,17 +169,12 @@ core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.r
 
 void solve(Driver& d)
 {
-    d.key(WindowId::Gioco, Qt::Key_F2);
-    restart(d);
-    d.playJumps(core::testing::solutionOf(d.referee.game().level()));
+    const auto n = static_cast<core::LevelNumber>(1 + d.random() % 7); // a level chosen from the menu
+    menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)), startLevel(d, n);
+    d.playJumps(core::testing::solutionOf(n));
 }
 
-struct HelpRow {
-    WindowId id;
-    Qt::Key shortcut, accessKey;
-    const char* back;
-    bool escapeGoesBack;
-};
+struct HelpRow { WindowId id; Qt::Key shortcut, accessKey; const char* back; bool escapeGoesBack; };
 const HelpRow kHelp[] = {{WindowId::Storia, Qt::Key_F3, Qt::Key_S, "cmdindietro", true},
                          {WindowId::Istruzioni, Qt::Key_F4, Qt::Key_I, "cmdindietro", false},
                          {WindowId::Varianti, Qt::Key_F5, Qt::Key_V, "cmdindietro", false},
@@ -202,7 +201,7 @@ std::vector<Command> makeCommands()
         {"Ctrl+Z", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Z, Qt::ControlModifier); undo(d, true); }, 4},
         {"Alt+G R", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_R); restart(d); }},
         {"Alt+G A", Gioco, [](Driver& d) { menu(d, Qt::Key_G, Qt::Key_A); undo(d, false); }, 4},
-        {"solve the level", Gioco, solve, 3},
+        {"solve a level", Gioco, solve, 3},
         {"route to a pattern", Gioco, [](Driver& d) {
              menu(d, Qt::Key_L, Qt::Key_7);
              startLevel(d, 7);

@@ -132,7 +132,7 @@ class Window : public ::testing::TestWithParam<int> {};
 
 // The commands that open each window, from the start screen.
 const std::vector<std::vector<std::string>> kWayTo = {
-    {}, {"Enter on frminizio"}, {"Enter on frminizio", "solve the level"}, {"Enter on frminizio", "F3"},
+    {}, {"Enter on frminizio"}, {"Enter on frminizio", "solve a level"}, {"Enter on frminizio", "F3"},
     {"Enter on frminizio", "F4"}, {"Enter on frminizio", "F5"}, {"Enter on frminizio", "F6"}};
 
 } // namespace

@@ -47,14 +47,14 @@ TEST(Program, KeepsEveryWindowSingleAndShowingTheGameUnderARandomPlayer)
     // Where faults hide that only a sequence of commands reaches.
     for (const char* situation : {"keypad Enter", "an undo with the dialog open", "a click on the cell with the ring",
                                   "a change of mind on a peg", "a click on a locked board",
-                                  "one peg left again with the dialog open"})
+                                  "one peg left again with the dialog open", "Livello successivo after the last level"})
         EXPECT_GT(driver.met[situation], 0) << situation << " never met";
 }
 
 TEST(Program, WaitingForThePlayerSetsNoTimerAndPaintsNothing)
 {
     Driver driver;
-    for (const char* command : {"Enter on frminizio", "solve the level", "F4", "F5", "F6", "click a cell"})
+    for (const char* command : {"Enter on frminizio", "solve a level", "F4", "F5", "F6", "click a cell"})
         driver.run(command);
     QTest::qWait(100); // the first paints of what was just opened
     QObjectList everything{qApp, &driver.program()};
