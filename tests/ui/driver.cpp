@@ -141,14 +141,14 @@ void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifie
 // A fresh game is said by its overview. The two level buttons bring the game
 // window back first, a fresh one if it was closed meanwhile.
 void sayOverview(Driver& d, const QString& before = {}) { d.said << before + overview(d.referee.game()); }
-void sameLevel(Driver& d) { d.showGame(), d.referee.dialogSame(), d.closed(WindowId::Scelta), sayOverview(d); }
+void sameLevel(Driver& d) { d.showGame(); d.referee.dialogSame(); d.closed(WindowId::Scelta); sayOverview(d); }
 void nextLevel(Driver& d)
 {
     d.met["Livello successivo after the last level"] += d.referee.dialog() == core::kLastLevel;
-    d.showGame(), d.referee.dialogNext(), d.closed(WindowId::Scelta), sayOverview(d);
+    d.showGame(); d.referee.dialogNext(); d.closed(WindowId::Scelta); sayOverview(d);
 }
-void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n), sayOverview(d); }
-void restart(Driver& d) { d.referee.restart(), sayOverview(d, "ricominciato, "); }
+void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n); sayOverview(d); }
+void restart(Driver& d) { d.referee.restart(); sayOverview(d, "ricominciato, "); }
 void endAll(Driver& d) { d.programEnded(); }
 void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
 
@@ -170,7 +170,7 @@ core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.r
 void solve(Driver& d)
 {
     const auto n = static_cast<core::LevelNumber>(1 + d.random() % 7); // a level chosen from the menu
-    menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)), startLevel(d, n);
+    menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); startLevel(d, n);
     d.playJumps(core::testing::solutionOf(n));
 }
 
