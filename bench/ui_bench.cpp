@@ -43,6 +43,15 @@ QPoint cellCentre(core::CellIndex cell, int top)
     return ui::BoardView::cellRect(cell).center() + QPoint(0, top);
 }
 
+// The window in front, with the keyboard, so that its shortcuts fire.
+void activate(QWidget* window)
+{
+    window->activateWindow();
+    if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+        qFatal("%s does not come to the front", qPrintable(window->objectName()));
+    settle();
+}
+
 void clickAt(QWidget* window, QPoint at)
 {
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
@@ -58,8 +67,7 @@ struct Playing {
         program.start();
         QTest::keyClick(program.loaded(WindowId::Inizio), Qt::Key_Return);
         gioco = static_cast<ui::FrmGioco*>(program.loaded(WindowId::Gioco));
-        QApplication::setActiveWindow(gioco); // so that its shortcuts fire
-        settle();
+        activate(gioco);
     }
     void click(core::CellIndex cell) { clickAt(gioco, cellCentre(cell, gioco->boardView()->y())); }
 };
@@ -128,8 +136,7 @@ void openHelp(benchmark::State& state, Qt::Key shortcut, WindowId id)
         settle();
         state.PauseTiming();
         playing.program.loaded(id)->close();
-        QApplication::setActiveWindow(playing.gioco);
-        settle();
+        activate(playing.gioco);
         state.ResumeTiming();
     }
 }
