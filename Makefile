@@ -14,6 +14,15 @@
 
 DEPS = bash scripts/install-deps.sh
 
+# With no locale set at all (a container, ssh, CI), Qt 6.8 and later warn in
+# four lines from each of their tools the build runs (rcc) and from every Qt
+# program, then switch to UTF-8 themselves. Saying UTF-8 for character types
+# alone, as they would, keeps the output to what matters and changes nothing
+# else (messages, numbers and dates stay in the C locale).
+ifeq ($(LC_ALL)$(LC_CTYPE)$(LANG),)
+export LC_CTYPE := C.UTF-8
+endif
+
 .PHONY: build deps run test nox11 asan bench package package-check clean
 .DEFAULT_GOAL := build
 

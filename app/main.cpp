@@ -54,12 +54,23 @@ void holdDuringStartUp(QtMsgType type, const QMessageLogContext& context, const 
     heldMessages.push_back({type, context.file, context.line, context.function, context.category, message});
 }
 
+// Where no locale is set (a container, ssh, a service), Qt 6.8 and later
+// switch the character type to UTF-8 themselves and say so in four lines at
+// every start. The game's texts are its own UTF-8 strings and nothing it shows
+// depends on the locale, so the player is told nothing useful: that warning
+// alone is dropped.
+bool isLocaleSwitchWarning(const HeldMessage& held)
+{
+    return held.type == QtWarningMsg && held.text.startsWith(QLatin1String("Detected locale \""));
+}
+
 void releaseHeldMessages()
 {
     qInstallMessageHandler(qtMessageHandler);
     for (const HeldMessage& held : heldMessages)
-        qtMessageHandler(held.type, QMessageLogContext(held.file, held.line, held.function, held.category),
-                         held.text);
+        if (!isLocaleSwitchWarning(held))
+            qtMessageHandler(held.type, QMessageLogContext(held.file, held.line, held.function, held.category),
+                             held.text);
     heldMessages.clear();
 }
 

@@ -12,7 +12,6 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -150,11 +149,6 @@ int main(int argc, char* argv[])
                      argv[0]);
         return 2;
     }
-    // Painting into an image needs no platform plugin and no display: a
-    // core application is enough, and the build prints no warnings of one.
-    int qtArgc = 1;
-    QCoreApplication app(qtArgc, argv);
-
     const QString out = QString::fromLocal8Bit(argv[1]);
     std::vector<Image> images;
     for (int arg = 2; arg < argc; arg += 3) {

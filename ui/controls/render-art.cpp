@@ -10,7 +10,6 @@
 
 #include "svgrender.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -22,9 +21,6 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s <in.svg> <out> <width> <height>\n", argv[0]);
         return 2;
     }
-    // Painting into an image needs no platform plugin and no display.
-    int qtArgc = 1;
-    QCoreApplication app(qtArgc, argv);
     const QSize size(QString::fromLatin1(argv[3]).toInt(), QString::fromLatin1(argv[4]).toInt());
     const QImage image = ui::renderSvg(QString::fromLocal8Bit(argv[1]), size);
     QByteArray pixels(image.sizeInBytes(), Qt::Uninitialized);
