@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 The Zibbet developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Installs the Debian 12 packages that one path through the project needs,
-# and no more. The one place in the project that installs anything: every
-# script that needs a tool asks for its path here.
+# Installs the Debian packages that one path through the project needs, and
+# no more (the names are the same on Debian 12 and 13). The one place in the
+# project that installs anything: every script that needs a tool asks for
+# its path here.
 #
 #   bash scripts/install-deps.sh [path...]
 #
@@ -19,6 +20,7 @@
 #   valgrind       + valgrind (scripts/valgrind.sh)
 #   a11y           + the accessibility bus and pyatspi under Xvfb (scripts/a11y-tree.sh)
 #   listen         + Orca, openbox, xdotool and locales under Xvfb (scripts/listen.sh)
+#   fresh-debian   + debootstrap, to make a fresh Debian (scripts/fresh-debian.sh)
 #   all            every path above (make deps)
 #
 # Idempotent: packages already present are left alone, and apt is not
@@ -51,6 +53,8 @@ screenshots=("${xvfb[@]}" openbox xdotool imagemagick)
 valgrind=("${test[@]}" valgrind)
 a11y=("${xvfb[@]}" at-spi2-core dbus python3-pyatspi)
 listen=("${xvfb[@]}" orca openbox xdotool at-spi2-core dbus locales)
+# The archive's keys come with Debian; debootstrap checks each release by them.
+fresh_debian=(debootstrap debian-archive-keyring)
 
 [ $# -gt 0 ] || set -- player
 packages=("${player[@]}")
@@ -67,10 +71,12 @@ for path in "$@"; do
     valgrind) packages+=("${valgrind[@]}") ;;
     a11y) packages+=("${a11y[@]}") ;;
     listen) packages+=("${listen[@]}") ;;
+    fresh-debian) packages+=("${fresh_debian[@]}") ;;
     all) packages+=("${test[@]}" "${bench[@]}" "${clang[@]}" "${package[@]}" "${package_check[@]}"
-                    "${measure[@]}" "${screenshots[@]}" "${valgrind[@]}" "${a11y[@]}" "${listen[@]}") ;;
+                    "${measure[@]}" "${screenshots[@]}" "${valgrind[@]}" "${a11y[@]}" "${listen[@]}"
+                    "${fresh_debian[@]}") ;;
     *) echo "install-deps.sh: unknown path '$path' (player, test, bench, clang, package, package-check," \
-            "measure, screenshots, valgrind, a11y, listen, all)" >&2
+            "measure, screenshots, valgrind, a11y, listen, fresh-debian, all)" >&2
        exit 2 ;;
   esac
 done
