@@ -316,7 +316,8 @@ std::optional<CellState> cellAt(const QImage& image, QPoint corner)
 
 // What the program told assistive technology, from the start, and what a
 // screen reader says of it: a notification as it shows (its name, then its
-// description), and a word of its own for a selection event.
+// description), an announcement (Qt 6.8 on), and a word of its own for a
+// selection event.
 std::vector<std::pair<const QObject*, QAccessible::Event>> sent;
 QStringList spoken;
 
@@ -332,6 +333,10 @@ void listen()
             const QString more = shown->text(QAccessible::Description);
             spoken << shown->text(QAccessible::Name) + (more.isEmpty() ? "" : ". " + more);
         }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0) // as ui::announce
+        if (event->type() == QAccessible::Announcement)
+            spoken << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
     });
 }
 

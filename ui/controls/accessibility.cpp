@@ -49,9 +49,14 @@ void setAccessibleHelp(QWidget* widget, const QString& help)
 
 void announce(QWidget* announcer, const QString& text)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent said(announcer, text);
+    QAccessible::updateAccessibility(&said);
+#else
     announcer->setAccessibleName(text);
     QAccessibleEvent shown(announcer, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+#endif
 }
 
 void installAccessibility()
