@@ -15,7 +15,7 @@
 #           a heading and not played. Without keys: a lost and a won game
 #           of level 1.
 #
-# Installs what it needs (Debian 12) through install-deps.sh: orca, openbox,
+# Installs what it needs (Debian 12 or 13) through install-deps.sh: orca, openbox,
 # xdotool, at-spi2-core, dbus, xvfb, xauth, locales. Private display (Xvfb -displayfd),
 # private session bus, private locale: nothing of the user's desktop is used.
 set -euo pipefail

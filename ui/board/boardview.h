@@ -26,8 +26,8 @@ class Disc;
 //
 // To assistive technology the board is a group named by its overview (the
 // level and the pegs left), whose help says the keys; what the player's last
-// action did is said by a notification in a status bar that is never shown,
-// so a screen reader says it without calling it a notification.
+// action did is announced (ui::announce), so a screen reader says its words
+// alone.
 class BoardView : public QWidget {
     Q_OBJECT
 public:

@@ -23,12 +23,13 @@ void setAccessibleRole(QWidget* widget, QAccessible::Role role);
 // show the player a popup.
 void setAccessibleHelp(QWidget* widget, const QString& help);
 
-// Makes a screen reader say text now. From Qt 6.8 on, with Qt's own
-// announcement, on behalf of announcer; Orca 48 says it as it is. Qt 6.4 has
-// no announcement; what a screen reader does say is a notification that
-// shows, so announcer is a hidden widget in that role that seems to show each
-// time (Orca then says "notifica" before the text). The older way goes once
-// the oldest Qt built against is 6.8 (Debian 12 has 6.4).
+// Makes a screen reader say text now, the words alone. From Qt 6.8 on, by
+// Qt's own announcement on behalf of announcer. Qt 6.4 has none; what a
+// screen reader does say is a notification that shows, so announcer is a
+// hidden widget in that role, in a status bar that never shows, that seems
+// to show each time: Orca 43 says its words alone, but Orca 48 puts
+// "notifica" before them, which the announcement does not. The older way
+// goes once the oldest Qt built against is 6.8 (Debian 12 has 6.4).
 void announce(QWidget* announcer, const QString& text);
 
 // Installs the factory behind setAccessibleRole, once per process, before
