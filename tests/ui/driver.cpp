@@ -132,23 +132,25 @@ void pressByScreenReader(Driver& d, core::CellIndex cell)
 
 // An arrow moves the focus one hole along the cross and shows the ring; at
 // the edge of the cross it does nothing.
-void arrow(Driver& d, std::size_t which)
+void arrow(Driver& d, std::size_t which, int repeats = 0)
 {
     static const std::tuple<Qt::Key, int, int> kArrows[] = {
         {Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}};
     const auto [key, dRow, dCol] = kArrows[which];
-    d.key(WindowId::Gioco, key);
-    const core::GridPos at = core::gridPosOf(d.focus);
-    if (const core::CellIndex next = core::cellAt(at.row + dRow, at.col + dCol); next != core::kNoCell)
-        d.focus = next, d.ring = true;
-    else
-        d.said << "bordo";
+    d.key(WindowId::Gioco, key, Qt::NoModifier, repeats);
+    for (int step = 0; step <= repeats; ++step) {
+        const core::GridPos at = core::gridPosOf(d.focus);
+        if (const core::CellIndex next = core::cellAt(at.row + dRow, at.col + dCol); next != core::kNoCell)
+            d.focus = next, d.ring = true;
+        else
+            d.said << "bordo";
+    }
 }
 
 // A key on the board's focused cell: a click there.
-void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int repeats = 0)
 {
-    d.key(WindowId::Gioco, k, modifiers);
+    d.key(WindowId::Gioco, k, modifiers, repeats);
     d.clicked(d.focus);
 }
 
@@ -226,6 +228,11 @@ std::vector<Command> makeCommands()
         {"Tab on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Tab); d.ring = true; }},
         {"an arrow key", Gioco, [](Driver& d) { arrow(d, d.random() % 4); }, 20},
         {"Space on frmgioco", Gioco, [](Driver& d) { press(d, Qt::Key_Space); }, 10},
+        // Held down: the arrows repeat, the click keys click once.
+        {"an arrow key held", Gioco, [](Driver& d) { arrow(d, d.random() % 4, 1 + int(d.random() % 3)); }, 4},
+        {"Space or Enter held", Gioco, [](Driver& d) {
+             press(d, d.random() % 2 ? Qt::Key_Space : Qt::Key_Return, Qt::NoModifier, 1 + int(d.random() % 3));
+         }, 4},
         {"Enter on frmgioco", Gioco, [](Driver& d) { press(d, Qt::Key_Return); }},
         {"keypad Enter on frmgioco", Gioco, [](Driver& d) { press(d, Qt::Key_Enter, Qt::KeypadModifier); }},
         {"Escape on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Escape); }},
@@ -408,14 +415,23 @@ void Driver::run(const Command& c)
         startProgram();
 }
 
-void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers)
+void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers, int repeats)
 {
     QWidget* w = window(id);
     w->activateWindow();
     activateAtOnce(w);
     ASSERT_TRUE(QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }));
     front = id;
-    QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key(k), modifiers);
+    // Each event to the widget with the focus then, as the keyboard sends it.
+    const auto to = [w] { return w->focusWidget() ? w->focusWidget() : w; };
+    if (repeats == 0)
+        return QTest::keyClick(to(), Qt::Key(k), modifiers);
+    QTest::keyPress(to(), Qt::Key(k), modifiers);
+    for (int i = 0; i < repeats; ++i) {
+        QKeyEvent repeated(QEvent::KeyPress, k, modifiers, QString(), true);
+        QCoreApplication::sendEvent(to(), &repeated);
+    }
+    QTest::keyRelease(to(), Qt::Key(k), modifiers);
 }
 
 // A press takes the focus to the cell and hides the ring.

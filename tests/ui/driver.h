@@ -60,7 +60,8 @@ public:
     ui::Form* window(ui::WindowId id) const { return m_program->loaded(id); }
     ui::Program& program() { return *m_program; }
     // The hands the commands share.
-    void key(ui::WindowId id, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // A key pressed and released; held, it repeats that many times between.
+    void key(ui::WindowId id, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int repeats = 0);
     void clickCell(core::CellIndex cell);
     void playJumps(const core::testing::Moves& jumps);
 

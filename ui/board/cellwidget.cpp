@@ -187,7 +187,12 @@ void CellWidget::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: Q_EMIT clicked(m_index); break;
+    case Qt::Key_Enter:
+        // A click key held down clicks once, as a button does: repeated, it
+        // would select and drop the peg in turn. The arrows do repeat.
+        if (!event->isAutoRepeat())
+            Q_EMIT clicked(m_index);
+        break;
     case Qt::Key_Up: Q_EMIT stepRequested(m_index, -1, 0); break;
     case Qt::Key_Down: Q_EMIT stepRequested(m_index, 1, 0); break;
     case Qt::Key_Left: Q_EMIT stepRequested(m_index, 0, -1); break;
