@@ -212,6 +212,27 @@ TEST(GameWindow, ShowsItsMenusAndBothNoticesAsDesigned)
     expectPicture(shot(gioco), "frmgioco-elica");
 }
 
+// Moved to a screen of twice the density, "Le varianti" looks as it does
+// when it opens there: its thumbnails are drawn again, as crisp.
+TEST(HelpScreen, VariantsFollowTheWindowToADenserScreen)
+{
+    Driver driver;
+    driver.run("Enter on frminizio");
+    driver.run("F5");
+    QWidget* varianti = driver.window(ui::WindowId::Varianti);
+    QScreen* dense = nullptr;
+    for (QScreen* screen : QGuiApplication::screens())
+        dense = screen->devicePixelRatio() == 2 ? screen : dense;
+    ASSERT_NE(dense, nullptr) << "the tests run with two-screens.json";
+    ASSERT_EQ(varianti->devicePixelRatio(), 1);
+    varianti->move(dense->geometry().topLeft());
+    varianti->windowHandle()->setScreen(dense);
+    ASSERT_TRUE(QTest::qWaitFor([varianti] { return varianti->devicePixelRatio() == 2; }));
+    // The offscreen platform keeps the backing store of the old density:
+    // the window is drawn anew, as the new screen would show it.
+    expectPicture(varianti->grab().toImage(), "frmvarianti");
+}
+
 // What a screen reader finds beyond names and roles: the board's keys, and
 // where the pegs of each pattern's picture are.
 TEST(ScreenReader, FindsTheBoardsKeysAndWhereEachPatternsPegsAre)

@@ -13,6 +13,7 @@
 #include "core/geometry.h"
 #include "core/variants.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
@@ -72,12 +73,17 @@ QString pegsOf(const core::Board& board)
 }
 
 // A thumbnail of the game window with its title and menu bar, showing board
-// and nothing else, drawn by the game window's own board widget.
-QPixmap gameWindowPicture(const core::Board& board, qreal devicePixelRatio)
+// and nothing else, drawn by the game window's own board widget, for the
+// screen the thumbnail shows on: the widgets drawn are put on that screen
+// too, so that their art has its density.
+QPixmap gameWindowPicture(const core::Board& board, const QWidget* shownIn)
 {
+    const qreal devicePixelRatio = shownIn->devicePixelRatioF();
     BoardView view;
+    view.setScreen(shownIn->screen());
     view.showBoard(board);
     QMenuBar menus;
+    menus.setScreen(shownIn->screen());
     addGameMenus(&menus);
     menus.resize(view.width(), menus.sizeHint().height());
     const int titleHeight = kWindowHeight - menus.height() - view.height();
@@ -96,6 +102,29 @@ QPixmap gameWindowPicture(const core::Board& board, qreal devicePixelRatio)
     picture.setDevicePixelRatio(devicePixelRatio);
     return picture;
 }
+
+// Keeps a thumbnail drawn for the density of the screen it shows on: before
+// a paint on a screen of another density (the window moved to another
+// screen, or the screen's scale changed), it is drawn again.
+class FollowsDensity : public QObject {
+public:
+    FollowsDensity(QLabel* picture, core::Variant variant) : QObject(picture), m_variant(variant)
+    {
+        picture->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* picture = static_cast<QLabel*>(watched);
+        if (event->type() == QEvent::Paint && picture->pixmap().devicePixelRatio() != picture->devicePixelRatioF())
+            picture->setPixmap(gameWindowPicture(core::patternBoard(m_variant), picture));
+        return false;
+    }
+
+private:
+    core::Variant m_variant;
+};
 
 } // namespace
 
@@ -118,7 +147,8 @@ FrmVarianti::FrmVarianti()
                    .alignment = Qt::AlignHCenter});
         QLabel* picture = makeLabel(this, column.picture, QString(), TwipsRect{column.leftTwips, 1920, 2175, 2415},
                                     {.colour = colours::kBlack, .background = colours::kDialogBackground});
-        picture->setPixmap(gameWindowPicture(core::patternBoard(column.variant), devicePixelRatioF()));
+        picture->setPixmap(gameWindowPicture(core::patternBoard(column.variant), picture));
+        new FollowsDensity(picture, column.variant);
         picture->setAccessibleName(toQString(pattern.name));
         picture->setAccessibleDescription(pegsOf(core::patternBoard(column.variant)));
     }
