@@ -92,6 +92,23 @@ void menu(Driver& d, Qt::Key menuKey, Qt::Key entryKey)
     d.front.reset(); // offscreen, the closed menu stays the active window
 }
 
+// Menus opened by their access keys and each left with Escape, as a
+// keyboard player looks through them, then a last Escape: the keyboard is
+// back on the board's cell.
+void browseMenus(Driver& d)
+{
+    static const Qt::Key kMenus[] = {Qt::Key_G, Qt::Key_L, Qt::Key_A};
+    for (auto n = 1 + d.random() % 3; n > 0; --n) {
+        d.key(WindowId::Gioco, kMenus[d.random() % 3], Qt::AltModifier);
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::focusWidget(), d.window(WindowId::Gioco)->findChild<QWidget*>(cellName(d.focus)))
+        << "the keyboard back on the board";
+    d.front.reset(); // offscreen, the closed menu stays the active window
+}
+
 // As the window system asks: a close event to the window, which a window
 // that has already unloaded still receives until it is destroyed.
 void closeBox(QWidget* window)
@@ -236,6 +253,7 @@ std::vector<Command> makeCommands()
         {"Enter on frmgioco", Gioco, [](Driver& d) { press(d, Qt::Key_Return); }},
         {"keypad Enter on frmgioco", Gioco, [](Driver& d) { press(d, Qt::Key_Enter, Qt::KeypadModifier); }},
         {"Escape on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Escape); }},
+        {"menus looked through", Gioco, browseMenus, 3},
         {"Tab on frmscelta", Scelta, [](Driver& d) { d.key(Scelta, Qt::Key_Tab); }},
         {"Enter on frmscelta", Scelta, [](Driver& d) { // presses the button with the focus
              const QString focused = d.window(Scelta)->focusWidget()->objectName();

@@ -8,6 +8,7 @@
 #include "board/cellwidget.h"
 #include "captions.h"
 #include "controls/builders.h"
+#include "controls/menubarreturn.h"
 #include "core/geometry.h"
 #include "core/levels.h"
 
@@ -25,6 +26,7 @@ FrmGioco::FrmGioco() : Form(QStringLiteral("frmgioco"), QString::fromLatin1(kPro
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(m_menuBar);
+    keepKeyboardReturn(m_menuBar);
     layout->addWidget(m_board);
     createMenus();
     connect(m_board, &BoardView::cellClicked, this, &FrmGioco::pct_Click);
