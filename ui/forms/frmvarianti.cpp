@@ -36,7 +36,8 @@ void paintTitleBar(QPainter& painter, QRect bar)
     gradient.setColorAt(1, colours::kTitleBarRight);
     painter.fillRect(bar, gradient);
     const int iconSide = bar.height() - 4;
-    painter.drawPixmap(2, bar.top() + 2, appIcon().pixmap(QSize(iconSide, iconSide)));
+    painter.drawPixmap(2, bar.top() + 2,
+                       appIcon().pixmap(QSize(iconSide, iconSide), painter.device()->devicePixelRatioF()));
     QFont font = makeFont({.face = Face::SansSerif, .points = 8.25, .bold = true});
     painter.setFont(font);
     painter.setPen(colours::kTitleBarText);
