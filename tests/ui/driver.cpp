@@ -591,7 +591,13 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
     }
     EXPECT_EQ(shown, want.board);
     const QWidget* board = static_cast<const ui::FrmGioco*>(gioco)->boardView();
-    EXPECT_EQ(accessible(board)->text(QAccessible::Name), overview(referee.game()));
+    QStringList name{overview(referee.game())};
+    for (const auto& [text, shows] : {std::pair{"Hai completato una variante", want.variantNotice},
+                                      {"Non ci sono più mosse possibili", want.overNotice}})
+        if (shows)
+            name << text;
+    for (const QWidget* whereAmI : {board, static_cast<const QWidget*>(board->findChild<QWidget*>("stato"))})
+        EXPECT_EQ(accessible(whereAmI)->text(QAccessible::Name), name.join(". ")) << "where am I";
     EXPECT_EQ(pixel(image, origin + QPoint(252, 60)) == ui::colours::kRed, want.overNotice) << "red disc";
     EXPECT_EQ(pixel(image, origin + QPoint(252, 284)) == ui::colours::kYellow, want.variantNotice) << "yellow disc";
 }

@@ -193,6 +193,7 @@ void BoardView::showNotices(bool over, bool variant, const QString& said)
     }
     if (!last && !said.isEmpty())
         announce(said);
+    nameForAssistiveTechnology();
 }
 
 void BoardView::setLevelCaptions(const QString& caption, const QString& name)
@@ -203,8 +204,21 @@ void BoardView::setLevelCaptions(const QString& caption, const QString& name)
 
 void BoardView::setOverview(const QString& overview)
 {
-    setAccessibleName(overview);
-    m_statusBar->setAccessibleName(overview);
+    m_overview = overview;
+    nameForAssistiveTechnology();
+}
+
+// The board and its status bar, which a screen reader reads on demand
+// ("where am I"), carry the overview and the notices that show: a notice is
+// said once as it shows, and is found there as long as it shows.
+void BoardView::nameForAssistiveTechnology()
+{
+    QStringList name{m_overview};
+    for (const QLabel* notice : {m_lblvariante, m_lblover})
+        if (!notice->isHidden())
+            name << notice->text();
+    setAccessibleName(name.join(QStringLiteral(". ")));
+    m_statusBar->setAccessibleName(accessibleName());
 }
 
 void BoardView::announce(const QString& text)

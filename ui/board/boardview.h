@@ -45,7 +45,8 @@ public:
     void showNotices(bool over, bool variant, const QString& said);
     // The level captions the window keeps out of sight.
     void setLevelCaptions(const QString& caption, const QString& name);
-    // "Livello 1, Croce, 6 pedine", for assistive technology.
+    // "Livello 1, Croce, 6 pedine", for assistive technology, which also
+    // finds there the notices that show.
     void setOverview(const QString& overview);
     // Has a screen reader say text now.
     void announce(const QString& text);
@@ -59,6 +60,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void nameForAssistiveTechnology();
     void createCells();
     void createNotices();
     void createHiddenLabels();
@@ -73,6 +75,7 @@ private:
     QLabel* m_lbllivello = nullptr;
     QLabel* m_lblnome = nullptr;
     QWidget* m_statusBar = nullptr;
+    QString m_overview;
     QWidget* m_announcer = nullptr;
 };
 
