@@ -491,19 +491,18 @@ void Driver::clicked(core::CellIndex cell)
     opened(WindowId::Scelta);
 }
 
-// Each notice that shows says its text, then what the action did and the
-// notices shown before it; the variant's shows first.
+// The notices the action brought up, in the order they show, then what it
+// did: one utterance.
 void Driver::hear(const QString& what, const core::testing::Seen& before)
 {
     const core::testing::Seen now = core::testing::seen(referee.game());
-    QStringList told{what};
+    QStringList told;
     for (const auto& [text, was, is] :
          {std::tuple{"Hai completato una variante", before.variantNotice, now.variantNotice},
           {"Non ci sono più mosse possibili", before.overNotice, now.overNotice}})
         if (is && !was)
-            said << text + (". " + told.join(". ")), told << text;
-    if (told.size() == 1)
-        said << what;
+            told << text;
+    said << (told << what).join(". ");
 }
 
 void Driver::showGame()

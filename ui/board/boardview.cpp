@@ -134,7 +134,7 @@ void BoardView::makeTabStop(core::CellIndex index)
         c->setFocusPolicy(c->index() == index ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-// The notices are notifications to assistive technology, said as they show.
+// The notices are said with what brought them up (showNotices).
 void BoardView::createNotices()
 {
     const FontStyle noticeFont{.face = Face::SansSerif, .points = 8.25, .bold = true};
@@ -144,14 +144,14 @@ void BoardView::createNotices()
     m_lblover = makeLabel(this, "lblover", QStringLiteral("Non ci sono più mosse possibili"),
                           TwipsRect{3840, 480, 855, 855},
                           {.colour = colours::kYellow, .font = noticeFont,
-                           .alignment = Qt::AlignHCenter, .notice = true});
+                           .alignment = Qt::AlignHCenter});
 
     m_shpvariante = new Disc(this, QStringLiteral("shpvariante"), colours::kYellow);
     m_shpvariante->setGeometry(TwipsRect{3720, 3720, 1095, 1095}.toPixels());
     m_lblvariante = makeLabel(this, "lblvariante", QStringLiteral("Hai completato una variante"),
                               TwipsRect{3780, 3840, 975, 855},
                               {.colour = colours::kBlue, .font = noticeFont,
-                               .alignment = Qt::AlignHCenter, .notice = true});
+                               .alignment = Qt::AlignHCenter});
     setNoticeVisible(m_shpover, m_lblover, false);
     setNoticeVisible(m_shpvariante, m_lblvariante, false);
 }
@@ -174,25 +174,23 @@ void BoardView::showBoard(const core::Board& board)
         cell->setState(board.stateOf(cell->index()));
 }
 
-// A screen reader says a notice as it shows (a notification) and breaks off
-// whatever it was saying: the notice that shows last carries, after its own
-// text, what the action did and the other notice it showed, as one utterance.
+// What an action did is said in one utterance, after the notices it
+// brought up, in the order they show: "Hai completato una variante. Non ci
+// sono più mosse possibili. mangiata 2, 3". Notices that said themselves as
+// they showed would each repeat the others and the jump.
 void BoardView::showNotices(bool over, bool variant, const QString& said)
 {
-    QStringList told{said};
-    QLabel* last = nullptr;
+    QStringList told;
     for (const auto& [disc, label, visible] : {std::tuple{m_shpvariante, m_lblvariante, variant},
                                                std::tuple{m_shpover, m_lblover, over}}) {
-        if (visible && label->isHidden()) {
-            if (last)
-                told << last->text();
-            last = label;
-            label->setAccessibleDescription(told.join(QStringLiteral(". ")));
-        }
+        if (visible && label->isHidden())
+            told << label->text();
         setNoticeVisible(disc, label, visible);
     }
-    if (!last && !said.isEmpty())
-        announce(said);
+    if (!said.isEmpty())
+        told << said;
+    if (!told.isEmpty())
+        announce(told.join(QStringLiteral(". ")));
     nameForAssistiveTechnology();
 }
 

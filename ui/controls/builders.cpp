@@ -21,15 +21,6 @@ namespace ui {
 
 namespace {
 
-// A label of a class of its own: the accessibility factory that gives it
-// its role is asked about "ui::NoticeLabel" before Qt's own factory answers
-// for any QLabel with a plain label.
-class NoticeLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-};
-
 // The classic style paints a button face in exactly the palette's colour,
 // with a bevel; the default style would wash the colour out.
 QStyle* classicButtonStyle()
@@ -55,7 +46,7 @@ void setBackgroundColour(QWidget* w, QColor colour)
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, TwipsRect area, const LabelStyle& style)
 {
-    auto* label = style.notice ? new NoticeLabel(text, parent) : new QLabel(text, parent);
+    auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(area.toPixels());
     label->setFont(makeFont(style.font));
@@ -68,10 +59,6 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, TwipsR
         setBackgroundColour(label, style.background);
     if (style.singleLineBorder)
         label->setFrameStyle(QFrame::Box | QFrame::Plain);
-    if (style.notice) {
-        setAccessibleRole(label, QAccessible::Notification);
-        label->setAccessibleName(text);
-    }
     return label;
 }
 
@@ -100,5 +87,3 @@ QPushButton* makeButton(QWidget* parent, const char* name, TwipsRect area, const
 }
 
 } // namespace ui
-
-#include "builders.moc"

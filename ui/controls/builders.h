@@ -36,7 +36,6 @@ struct LabelStyle {
     Qt::Alignment alignment = Qt::AlignLeft;
     QColor background{}; // invalid: transparent
     bool singleLineBorder = false;
-    bool notice = false; // said by a screen reader as soon as it shows
 };
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, TwipsRect area,
