@@ -173,17 +173,18 @@ void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifie
 
 // What the commands tell the model.
 
-// A fresh game is said by its overview. The two level buttons bring the game
-// window back first, a fresh one if it was closed meanwhile.
-void sayOverview(Driver& d, const QString& before = {}) { d.said << before + overview(d.referee.game()); }
-void sameLevel(Driver& d) { d.showGame(); d.referee.dialogSame(); d.closed(WindowId::Scelta); sayOverview(d); }
+// A level from the menu or the dialog is heard as the keyboard comes back to
+// the board, by the board's name (checked after every command): nothing is
+// announced. The two level buttons bring the game window back first, a fresh
+// one if it was closed meanwhile. A restart says what changed.
+void sameLevel(Driver& d) { d.showGame(); d.referee.dialogSame(); d.closed(WindowId::Scelta); }
 void nextLevel(Driver& d)
 {
     d.met["Livello successivo after the last level"] += d.referee.dialog() == core::kLastLevel;
-    d.showGame(); d.referee.dialogNext(); d.closed(WindowId::Scelta); sayOverview(d);
+    d.showGame(); d.referee.dialogNext(); d.closed(WindowId::Scelta);
 }
-void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n); sayOverview(d); }
-void restart(Driver& d) { d.referee.restart(); sayOverview(d, "ricominciato, "); }
+void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n); }
+void restart(Driver& d) { d.referee.restart(); d.said << "ricominciato, " + overview(d.referee.game()); }
 void endAll(Driver& d) { d.programEnded(); }
 void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
 

@@ -124,10 +124,13 @@ void FrmGioco::mnuricomincia_Click()
     showState(QStringLiteral("ricominciato, ") + overview());
 }
 
+// A new level is chosen from a menu or the dialog; either way the keyboard
+// then comes back to the board, and a screen reader reads the board's name,
+// the overview, with the hole. Said here too, it would be said twice.
 void FrmGioco::mnuLevel_Click(core::LevelNumber level)
 {
     m_game.startLevel(level);
-    showState(overview());
+    showState();
 }
 
 // Ctrl+Z with nothing to undo reaches the window as a plain key: the menu
@@ -159,13 +162,13 @@ core::LevelNumber FrmGioco::levelCompleteDialogLoaded()
 void FrmGioco::setUpSameLevel(core::LevelNumber livello)
 {
     m_game.cmdstesso_Click(livello);
-    showState(overview());
+    showState(); // the overview is read as the board comes back, as from the level menu
 }
 
 void FrmGioco::setUpNextLevel(core::LevelNumber livello)
 {
     m_game.cmdsuccessivo_Click(livello);
-    showState(overview());
+    showState(); // the overview is read as the board comes back, as from the level menu
 }
 
 // Everything the window shows comes from the game's state; cells whose
