@@ -65,6 +65,17 @@ QString overview(const core::Game& game)
     return QStringLiteral("Livello %1, %2, %3 %4").arg(game.level()).arg(name).arg(pegs).arg(unit);
 }
 
+// The notices that show, in the order they show.
+QStringList noticesOf(const core::testing::Seen& s)
+{
+    QStringList shown;
+    if (s.variantNotice)
+        shown << QStringLiteral("Hai completato una variante");
+    if (s.overNotice)
+        shown << QStringLiteral("Non ci sono più mosse possibili");
+    return shown;
+}
+
 // The player's hands.
 
 void click(Driver& d, WindowId id, const char* button)
@@ -443,8 +454,6 @@ void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers, int repeat
     front = id;
     // Each event to the widget with the focus then, as the keyboard sends it.
     const auto to = [w] { return w->focusWidget() ? w->focusWidget() : w; };
-    if (repeats == 0)
-        return QTest::keyClick(to(), Qt::Key(k), modifiers);
     QTest::keyPress(to(), Qt::Key(k), modifiers);
     for (int i = 0; i < repeats; ++i) {
         QKeyEvent repeated(QEvent::KeyPress, k, modifiers, QString(), true);
@@ -496,13 +505,8 @@ void Driver::clicked(core::CellIndex cell)
 // did: one utterance.
 void Driver::hear(const QString& what, const core::testing::Seen& before)
 {
-    const core::testing::Seen now = core::testing::seen(referee.game());
-    QStringList told;
-    for (const auto& [text, was, is] :
-         {std::tuple{"Hai completato una variante", before.variantNotice, now.variantNotice},
-          {"Non ci sono più mosse possibili", before.overNotice, now.overNotice}})
-        if (is && !was)
-            told << text;
+    QStringList told = noticesOf(core::testing::seen(referee.game()));
+    told.removeIf([shown = noticesOf(before)](const QString& notice) { return shown.contains(notice); });
     said << (told << what).join(". ");
 }
 
@@ -591,13 +595,9 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
     }
     EXPECT_EQ(shown, want.board);
     const QWidget* board = static_cast<const ui::FrmGioco*>(gioco)->boardView();
-    QStringList name{overview(referee.game())};
-    for (const auto& [text, shows] : {std::pair{"Hai completato una variante", want.variantNotice},
-                                      {"Non ci sono più mosse possibili", want.overNotice}})
-        if (shows)
-            name << text;
+    const QString name = (QStringList{overview(referee.game())} + noticesOf(want)).join(". ");
     for (const QWidget* whereAmI : {board, static_cast<const QWidget*>(board->findChild<QWidget*>("stato"))})
-        EXPECT_EQ(accessible(whereAmI)->text(QAccessible::Name), name.join(". ")) << "where am I";
+        EXPECT_EQ(accessible(whereAmI)->text(QAccessible::Name), name) << "where am I";
     EXPECT_EQ(pixel(image, origin + QPoint(252, 60)) == ui::colours::kRed, want.overNotice) << "red disc";
     EXPECT_EQ(pixel(image, origin + QPoint(252, 284)) == ui::colours::kYellow, want.variantNotice) << "yellow disc";
 }
