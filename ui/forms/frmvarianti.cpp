@@ -104,9 +104,9 @@ QPixmap gameWindowPicture(const core::Board& board, const QWidget* shownIn)
     return picture;
 }
 
-// Keeps a thumbnail drawn for the density of the screen it shows on: before
-// a paint on a screen of another density (the window moved to another
-// screen, or the screen's scale changed), it is drawn again.
+// Draws a thumbnail before its first paint, for the density of the screen
+// it shows on, and again before a paint on a screen of another density (the
+// window moved to another screen, or the screen's scale changed).
 class FollowsDensity : public QObject {
 public:
     FollowsDensity(QLabel* picture, core::Variant variant) : QObject(picture), m_variant(variant)
@@ -118,7 +118,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         auto* picture = static_cast<QLabel*>(watched);
-        if (event->type() == QEvent::Paint && picture->pixmap().devicePixelRatio() != picture->devicePixelRatioF())
+        if (event->type() == QEvent::Paint
+            && (picture->pixmap().isNull() || picture->pixmap().devicePixelRatio() != picture->devicePixelRatioF()))
             picture->setPixmap(gameWindowPicture(core::patternBoard(m_variant), picture));
         return false;
     }
@@ -148,7 +149,6 @@ FrmVarianti::FrmVarianti()
                    .alignment = Qt::AlignHCenter});
         QLabel* picture = makeLabel(this, column.picture, QString(), TwipsRect{column.leftTwips, 1920, 2175, 2415},
                                     {.colour = colours::kBlack, .background = colours::kDialogBackground});
-        picture->setPixmap(gameWindowPicture(core::patternBoard(column.variant), picture));
         new FollowsDensity(picture, column.variant);
         picture->setAccessibleName(toQString(pattern.name));
         picture->setAccessibleDescription(pegsOf(core::patternBoard(column.variant)));
