@@ -31,11 +31,6 @@ using ui::WindowId;
 
 namespace {
 
-const char* const kNames[] = {"frminizio", "frmgioco",      "frmscelta", "frmstoria",
-                              "frmistruzioni", "frmvarianti", "frminfo"};
-
-const char* nameOf(WindowId id) { return kNames[static_cast<int>(id)]; }
-
 // Brings the window to the front with the keyboard at once, as a player's
 // click on it would, also while the offscreen platform still counts a closed
 // menu as the active window (a request through the platform arrives later
@@ -387,6 +382,13 @@ QString described(CellState state) { return kDescribed[static_cast<int>(state)];
 
 } // namespace
 
+const char* nameOf(WindowId id)
+{
+    static const char* const kNames[] = {"frminizio",     "frmgioco",    "frmscelta", "frmstoria",
+                                         "frmistruzioni", "frmvarianti", "frminfo"};
+    return kNames[static_cast<int>(id)];
+}
+
 const std::vector<Command>& commands()
 {
     static const std::vector<Command> all = makeCommands();
@@ -396,6 +398,7 @@ const std::vector<Command>& commands()
 QImage shot(const QWidget* w)
 {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(const_cast<QWidget*>(w))); // on X11, once the server has shown it
+    QCoreApplication::processEvents(); // and once what changed is painted
     QImage painted = w->backingStore()->handle()->toImage();
     painted.setDevicePixelRatio(w->devicePixelRatio());
     return painted;

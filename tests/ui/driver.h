@@ -40,6 +40,7 @@ struct Command {
 };
 
 const std::vector<Command>& commands();
+const char* nameOf(ui::WindowId id); // the window's objectName
 
 // A window as it was painted: its backing store.
 QImage shot(const QWidget* window);
