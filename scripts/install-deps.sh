@@ -39,8 +39,9 @@ player=(cmake ninja-build g++ make pkgconf qt6-base-dev qt6-svg-dev libqt6svg6 l
 # benchmarks too. Qt's private headers let the tests switch on the
 # accessibility layer that the offscreen platform leaves off, to hear what
 # a screen reader would. Xvfb and xprop for the slice of the window tests
-# that reads what an X11 window manager reads.
-test=(libgtest-dev libbenchmark-dev qt6-base-private-dev xvfb xauth x11-utils)
+# that reads what an X11 window manager reads; openbox and xdotool for the
+# game run as a process, ended by keys and by its window manager's close box.
+test=(libgtest-dev libbenchmark-dev qt6-base-private-dev xvfb xauth x11-utils openbox xdotool)
 bench=(libbenchmark-dev)
 # llvm brings llvm-symbolizer, which names the functions of a crash.
 clang=(clang llvm)
