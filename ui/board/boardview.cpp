@@ -108,11 +108,24 @@ void BoardView::createCells()
     }
     makeTabStop(1);
     setAccessibleRole(this, QAccessible::Grouping);
-    const QString keys = QStringLiteral(
-        "Frecce, sposta tra le buche. Spazio o Invio, seleziona o salta. Ctrl+Z, annulla. F2, ricomincia. "
-        "F3 a F6, aiuto. Canc, esci. Alt, menu.");
-    setAccessibleDescription(keys);
-    setAccessibleHelp(this, keys);
+    setAccessibleDescription(keysSaid());
+    setAccessibleHelp(this, keysSaid());
+}
+
+// The board's keys as a screen reader says them: the Italian keyboard's
+// names, short.
+QString BoardView::keysSaid()
+{
+    return QStringLiteral("Frecce, sposta tra le buche. Spazio o Invio, seleziona o salta. Ctrl+Z, annulla. "
+                          "F2, ricomincia. F3 a F6, aiuto. Canc, esci. Alt, menu.");
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->keyCombination() == QKeyCombination(Qt::Key_F1))
+        announce(keysSaid());
+    else
+        QWidget::keyPressEvent(event);
 }
 
 // The next hole in that direction; none at the edge of the cross (no row

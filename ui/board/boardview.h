@@ -58,8 +58,11 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // F1, the usual help key, has a screen reader say the board's keys.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    static QString keysSaid();
     void nameForAssistiveTechnology();
     void createCells();
     void createNotices();
