@@ -211,7 +211,9 @@ core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.r
 
 void solve(Driver& d)
 {
-    const auto n = static_cast<core::LevelNumber>(1 + d.random() % 7); // a level chosen from the menu
+    // A level chosen from the menu, the last one as often as the others
+    // together: the dialog's buttons differ there.
+    const auto n = static_cast<core::LevelNumber>(d.random() % 2 ? 7 : 1 + d.random() % 7);
     menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); startLevel(d, n);
     d.playJumps(core::testing::solutionOf(n));
 }
@@ -232,6 +234,14 @@ std::vector<Command> makeCommands()
         {"close box of frminizio", Inizio, [](Driver& d) { closeBox(d.window(Inizio)); d.closed(Inizio); }},
         {"Enter on frminizio", Inizio, [](Driver& d) { enter(d, Inizio); startGame(d); }},
         {"click a cell", Gioco, [](Driver& d) { d.clickCell(anyCell(d)); }, 30},
+        {"double click on a cell", Gioco, [](Driver& d) { // two clicks
+             const core::CellIndex cell = anyCell(d);
+             QTest::mouseDClick(d.window(Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier, centreOf(d, cell));
+             d.focus = cell, d.ring = false;
+             d.clicked(cell), d.clicked(cell);
+         }, 4},
+        {"Shift+Tab on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Backtab, Qt::ShiftModifier); d.ring = true; }},
+        {"Shift+Tab on frmscelta", Scelta, [](Driver& d) { d.key(Scelta, Qt::Key_Backtab, Qt::ShiftModifier); }},
         {"change of mind on a cell", Gioco, [](Driver& d) { changeMind(d, anyCell(d)); }, 4},
         {"a screen reader presses a cell", Gioco, [](Driver& d) { pressByScreenReader(d, anyCell(d)); }, 4},
         {"play a jump", Gioco, [](Driver& d) {
@@ -286,6 +296,13 @@ std::vector<Command> makeCommands()
                            d.key(h.id, Qt::Key_Escape);
                            if (h.escapeGoesBack)
                                back(d);
+                       }});
+        // The game window's keys belong to it: on a help screen in front
+        // they do nothing.
+        all.push_back({"the game's keys on " + name, h.id, [h](Driver& d) {
+                           for (const int k : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F6, Qt::Key_Delete, Qt::Key_F1})
+                               d.key(h.id, k);
+                           d.key(h.id, Qt::Key_Z, Qt::ControlModifier);
                        }});
         all.push_back({"close box of " + name, h.id, [h](Driver& d) { closeBox(d.window(h.id)); d.closed(h.id); }, 3});
         // Two clicks on the close box while the program is busy: the second
@@ -352,6 +369,7 @@ std::optional<CellState> cellAt(const QImage& image, QPoint corner)
 // selection event.
 std::vector<std::pair<const QObject*, QAccessible::Event>> sent;
 QStringList spoken;
+QStringList heard; // what got the focus and what was said, in order, for the transcripts
 
 void listen()
 {
@@ -359,7 +377,11 @@ void listen()
     QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
         sent.emplace_back(event->object(), event->type());
         QAccessibleInterface* shown = event->type() == QAccessible::ObjectShow ? event->accessibleInterface() : nullptr;
-        if (event->type() == QAccessible::SelectionAdd || event->type() == QAccessible::Selection) {
+        const qsizetype before = spoken.size();
+        if (event->type() == QAccessible::Focus && event->accessibleInterface()) {
+            QAccessibleInterface* focused = event->accessibleInterface();
+            heard << "-> " + focused->text(QAccessible::Name) + " (" + focused->text(QAccessible::Description) + ')';
+        } else if (event->type() == QAccessible::SelectionAdd || event->type() == QAccessible::Selection) {
             spoken << QStringLiteral("selezionato");
         } else if (shown && shown->role() == QAccessible::Notification) {
             const QString more = shown->text(QAccessible::Description);
@@ -369,6 +391,7 @@ void listen()
         if (event->type() == QAccessible::Announcement)
             spoken << static_cast<QAccessibleAnnouncementEvent*>(event)->message();
 #endif
+        heard += spoken.mid(before);
     });
 }
 
@@ -388,6 +411,8 @@ const char* nameOf(WindowId id)
                                          "frmistruzioni", "frmvarianti", "frminfo"};
     return kNames[static_cast<int>(id)];
 }
+
+QStringList takeHeard() { return std::exchange(heard, {}); }
 
 const std::vector<Command>& commands()
 {

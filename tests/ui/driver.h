@@ -41,6 +41,11 @@ struct Command {
 
 const std::vector<Command>& commands();
 const char* nameOf(ui::WindowId id); // the window's objectName
+// What a screen reader heard since it was last asked: each object that got
+// the focus, "-> name (description)", and each utterance.
+QStringList takeHeard();
+// Text held to the approved copy looks/<name>.txt (look.cpp).
+void expectText(const QString& text, const QString& name);
 
 // A window as it was painted: its backing store.
 QImage shot(const QWidget* window);

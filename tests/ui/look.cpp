@@ -71,27 +71,6 @@ QString treeOf(QAccessibleInterface* a, int depth = 0)
     return line;
 }
 
-// Text against the copy kept in looks/, written anew as the pictures are. A
-// failure names the lines that differ and saves what was read beside.
-void expectText(const QString& text, const QString& name)
-{
-    QFile kept(QStringLiteral(ZIBBET_LOOKS "/looks/%1.txt").arg(name));
-    if (qEnvironmentVariableIsSet("ZIBBET_WRITE_LOOKS") && kept.open(QIODevice::WriteOnly))
-        kept.write(text.toUtf8()), kept.close();
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << kept.fileName().toStdString();
-    const QStringList want = QString::fromUtf8(kept.readAll()).split('\n'), seen = text.split('\n');
-    if (want == seen)
-        return;
-    QFile shown(QDir::temp().filePath(name + ".txt"));
-    (void)(shown.open(QIODevice::WriteOnly) && shown.write(text.toUtf8()));
-    std::string lines;
-    for (const auto& [from, to, sign] : {std::tuple{&want, &seen, "- "}, {&seen, &want, "+ "}})
-        for (const QString& line : *from)
-            lines += to->contains(line) ? "" : sign + line.left(120).toStdString() + '\n';
-    ADD_FAILURE() << name.toStdString() << " is not as in " << kept.fileName().toStdString() << " (- kept, + read; "
-                  << "all of it in " << shown.fileName().toStdString() << "):\n" << lines;
-}
-
 // How far a picture may stray from the approved one. Qt's SVG renderer
 // antialiases the edges of the illustration's marbles differently from one
 // Qt version to the next: 6.8 against 6.4 moves 58 of the start screen's
@@ -212,6 +191,27 @@ const std::vector<std::vector<std::string>> kWayTo = {
 
 } // namespace
 
+// Text against the copy kept in looks/, written anew as the pictures are. A
+// failure names the lines that differ and saves what was read beside.
+void expectText(const QString& text, const QString& name)
+{
+    QFile kept(QStringLiteral(ZIBBET_LOOKS "/looks/%1.txt").arg(name));
+    if (qEnvironmentVariableIsSet("ZIBBET_WRITE_LOOKS") && kept.open(QIODevice::WriteOnly))
+        kept.write(text.toUtf8()), kept.close();
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << kept.fileName().toStdString();
+    const QStringList want = QString::fromUtf8(kept.readAll()).split('\n'), seen = text.split('\n');
+    if (want == seen)
+        return;
+    QFile shown(QDir::temp().filePath(name + ".txt"));
+    (void)(shown.open(QIODevice::WriteOnly) && shown.write(text.toUtf8()));
+    std::string lines;
+    for (const auto& [from, to, sign] : {std::tuple{&want, &seen, "- "}, {&seen, &want, "+ "}})
+        for (const QString& line : *from)
+            lines += to->contains(line) ? "" : sign + line.left(120).toStdString() + '\n';
+    ADD_FAILURE() << name.toStdString() << " is not as in " << kept.fileName().toStdString() << " (- kept, + read; "
+                  << "all of it in " << shown.fileName().toStdString() << "):\n" << lines;
+}
+
 TEST_P(Window, LooksAsDesignedWhenItOpens)
 {
     const auto id = static_cast<ui::WindowId>(GetParam());
@@ -282,18 +282,4 @@ TEST(HelpScreen, VariantsFollowTheWindowToADenserScreen)
     // The offscreen platform keeps the backing store of the old density:
     // the window is drawn anew, as the new screen would show it.
     expectPicture(varianti->grab().toImage(), "frmvarianti");
-}
-
-// What a screen reader finds beyond names and roles: the board's keys, and
-// where the pegs of each pattern's picture are.
-TEST(ScreenReader, FindsTheBoardsKeysAndWhereEachPatternsPegsAre)
-{
-    Driver driver;
-    driver.run("Enter on frminizio");
-    const auto* gioco = static_cast<ui::FrmGioco*>(driver.window(ui::WindowId::Gioco));
-    EXPECT_TRUE(accessible(gioco->boardView())->text(QAccessible::Help).contains(
-        "Invio, seleziona o salta. Ctrl+Z, annulla. F2, ricomincia"));
-    ui::FrmVarianti varianti;
-    EXPECT_EQ(accessible(varianti.findChild<QWidget*>("Picture2"))->text(QAccessible::Description),
-              "Pedine in riga 3, colonne 3 4 5. riga 4, colonne 3 5. riga 5, colonne 3 4 5");
 }

@@ -28,7 +28,7 @@ TEST(Program, KeepsEveryWindowSingleAndShowingTheGameUnderARandomPlayer)
     SCOPED_TRACE("replay with ZIBBET_MONKEY_SEED=" + std::to_string(seed));
     Driver driver(seed);
     std::set<std::string> drawn;
-    for (int step = 0; step < 4000 && !::testing::Test::HasFailure(); ++step) {
+    for (int step = 0; step < 5000 && !::testing::Test::HasFailure(); ++step) {
         std::vector<const Command*> open, undrawn;
         for (const Command& c : commands()) {
             open.insert(open.end(), driver.open.contains(c.on) ? c.weight : 0, &c);
