@@ -150,9 +150,10 @@ FrmVarianti::FrmVarianti()
         QLabel* picture = makeLabel(this, column.picture, QString(), TwipsRect{column.leftTwips, 1920, 2175, 2415},
                                     {.colour = colours::kBlack, .background = colours::kDialogBackground});
         new FollowsDensity(picture, column.variant);
-        // Its caption is read just before it: the picture says where the
-        // pegs are, wherever a screen reader reads it.
-        picture->setAccessibleName(pegsOf(core::patternBoard(column.variant)));
+        // A screen reader reads the picture, not its caption, as the window
+        // opens and in a review: it says the pattern and where its pegs are.
+        picture->setAccessibleName(toQString(pattern.name) + QStringLiteral(". ") +
+                                   pegsOf(core::patternBoard(column.variant)));
     }
     finishLoad(TwipsSize{6975, 5175}.toPixels());
 }
