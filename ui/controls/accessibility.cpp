@@ -4,6 +4,8 @@
 
 #include "accessibility.h"
 
+#include "menuentries.h"
+
 #include <QAccessibleWidget>
 #include <QVariant>
 #include <QWidget>
@@ -63,6 +65,7 @@ void installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(interfaceByRole);
+        QAccessible::installFactory(menuEntryInterface);
         return true;
     }();
     (void)installed;
