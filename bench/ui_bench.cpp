@@ -69,7 +69,7 @@ struct Playing {
         gioco = static_cast<ui::FrmGioco*>(program.loaded(WindowId::Gioco));
         activate(gioco);
     }
-    void click(core::CellIndex cell) { clickAt(gioco, cellCentre(cell, gioco->boardView()->y())); }
+    void click(core::CellIndex cell) { clickAt(gioco, cellCentre(cell, gioco->findChild<ui::BoardView*>()->y())); }
 };
 
 // A window of the game window's size, its menu bar's height left empty, with

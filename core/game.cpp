@@ -150,11 +150,6 @@ void Game::cmdsuccessivo_Click(LevelNumber livello)
     m_txtliv = livello + 1;
 }
 
-std::string_view Game::levelCaption() const
-{
-    return levelInfo(m_txtliv).caption;
-}
-
 std::string_view Game::levelName() const
 {
     return levelInfo(m_txtliv).name;

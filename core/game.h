@@ -71,8 +71,7 @@ public:
     // The current level (the window's level text), 1..7. The level menu's
     // check mark and the two level captions always follow it.
     LevelNumber level() const { return m_txtliv; }
-    std::string_view levelCaption() const; // "Livello 1:"
-    std::string_view levelName() const;    // "Croce"
+    std::string_view levelName() const; // "Croce"
     // True once the no-more-moves check found nothing left: clicks are
     // ignored until an undo or a level start.
     bool isGameOver() const { return m_txte; }

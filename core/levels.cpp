@@ -23,13 +23,13 @@ constexpr std::array<CellIndex, 9> kDiamante{1, 3, 7, 13, 17, 21, 27, 31, 33};
 constexpr std::array<CellIndex, 1> kSolitario{17};
 
 const std::array<Level, 7> kLevels{{
-    {1, "Croce", "Livello 1:", "&1 - Croce", Empty, kCroce},
-    {2, "Plus", "Livello 2:", "&2 - Plus", Empty, kPlus},
-    {3, "Caminetto", "Livello 3:", "&3 - Caminetto", Empty, kCaminetto},
-    {4, "Freccia", "Livello 4:", "&4 - Freccia", Empty, kFreccia},
-    {5, "Piramide", "Livello 5:", "&5 - Piramide", Empty, kPiramide},
-    {6, "Diamante", "Livello 6:", "&6 - Diamante", Peg, kDiamante},
-    {7, "Solitario", "Livello 7:", "&7 - Solitario", Peg, kSolitario},
+    {"Croce", Empty, kCroce},
+    {"Plus", Empty, kPlus},
+    {"Caminetto", Empty, kCaminetto},
+    {"Freccia", Empty, kFreccia},
+    {"Piramide", Empty, kPiramide},
+    {"Diamante", Peg, kDiamante},
+    {"Solitario", Peg, kSolitario},
 }};
 
 } // namespace

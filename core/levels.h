@@ -15,10 +15,7 @@ namespace core {
 // One of the seven start positions. Laying it out gives every cell the base
 // state, then flips each exception cell, in list order, to the other state.
 struct Level {
-    LevelNumber number;
-    std::string_view name;        // "Croce"
-    std::string_view caption;     // "Livello 1:"
-    std::string_view menuCaption; // "&1 - Croce"
+    std::string_view name; // "Croce"
     CellState base;
     std::span<const CellIndex> exceptions;
 

@@ -38,11 +38,6 @@ const Pattern& patternOf(Variant variant)
     return kPatterns[static_cast<std::size_t>(variant)];
 }
 
-std::span<const Pattern> patterns()
-{
-    return kPatterns;
-}
-
 std::optional<Variant> completedVariant(const Board& board)
 {
     const int pioli = board.pegCount();

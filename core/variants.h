@@ -24,9 +24,6 @@ struct Pattern {
 
 const Pattern& patternOf(Variant variant);
 
-// All three, in the order they are checked: muro, quadrato, elica.
-std::span<const Pattern> patterns();
-
 // The variant whose cells are exactly the cells holding a peg (Peg or
 // Selected), if any. The three sizes differ, so at most one matches.
 std::optional<Variant> completedVariant(const Board& board);

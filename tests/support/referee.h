@@ -17,6 +17,7 @@
 #include "core/variants.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <optional>
 #include <sstream>
@@ -68,7 +69,8 @@ inline Moves jumpsIn(Position p)
 
 inline bool isPattern(Position p)
 {
-    return std::ranges::any_of(patterns(), [p](const Pattern& t) { return p == positionOf(patternBoard(t.variant)); });
+    return std::ranges::any_of(std::array{Variant::Muro, Variant::Quadrato, Variant::Elica},
+                               [p](Variant v) { return p == positionOf(patternBoard(v)); });
 }
 
 // Everything a player can see of a game.

@@ -7,7 +7,6 @@
 #include "board/boardview.h"
 #include "controls/form.h"
 #include "controls/palette.h"
-#include "forms/frmgioco.h"
 #include "solver.h"
 
 #include <QAction>
@@ -125,8 +124,8 @@ void closeBox(QWidget* window)
 
 QPoint centreOf(Driver& d, core::CellIndex cell)
 {
-    const auto* gioco = static_cast<const ui::FrmGioco*>(d.window(WindowId::Gioco));
-    return gioco->boardView()->mapTo(gioco, ui::BoardView::cellRect(cell).center());
+    const QWidget* gioco = d.window(WindowId::Gioco);
+    return gioco->findChild<ui::BoardView*>()->mapTo(gioco, ui::BoardView::cellRect(cell).center());
 }
 
 // Pressed on the cell, released on another cell or off the cells: no click
@@ -601,7 +600,8 @@ void Driver::check()
 void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
 {
     const QImage image = shot(gioco);
-    const QPoint origin = static_cast<const ui::FrmGioco*>(gioco)->boardView()->mapTo(gioco, QPoint());
+    const QWidget* board = gioco->findChild<ui::BoardView*>();
+    const QPoint origin = board->mapTo(gioco, QPoint());
     const bool active = QApplication::activeWindow() == gioco, sameWindow = m_gameBefore == gioco;
     core::Board shown;
     for (core::CellIndex cell = 1; cell <= core::kCellCount; ++cell) {
@@ -622,7 +622,6 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         EXPECT_TRUE(!changed || wasSent(widget, QAccessible::DescriptionChanged)) << "no event for the change";
     }
     EXPECT_EQ(shown, want.board);
-    const QWidget* board = static_cast<const ui::FrmGioco*>(gioco)->boardView();
     const QString name = (QStringList{overview(referee.game())} + noticesOf(want)).join(". ");
     for (const QWidget* whereAmI : {board, static_cast<const QWidget*>(board->findChild<QWidget*>("stato"))})
         EXPECT_EQ(accessible(whereAmI)->text(QAccessible::Name), name) << "where am I";

@@ -11,11 +11,8 @@
 
 #include "driver.h"
 
-#include "board/boardview.h"
 #include "controls/art.h"
 #include "controls/form.h"
-#include "forms/frmgioco.h"
-#include "forms/frmvarianti.h"
 #include "solver.h"
 
 #include <QApplication>

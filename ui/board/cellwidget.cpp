@@ -109,11 +109,7 @@ CellWidget::CellWidget(QWidget* parent, core::CellIndex index) : QWidget(parent)
 
 void CellWidget::installAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(cellInterface);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(cellInterface);
 }
 
 void CellWidget::setState(core::CellState state)

@@ -33,7 +33,8 @@ public:
     static QString placeOf(core::CellIndex index);
     QString stateText() const;
 
-    // Installs the cells' accessible interface, once per process.
+    // Installs the cells' accessible interface; called once, by
+    // installProcessWideSetUp().
     static void installAccessibility();
 
 Q_SIGNALS:

@@ -63,12 +63,8 @@ void announce(QWidget* announcer, const QString& text)
 
 void installAccessibility()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(interfaceByRole);
-        QAccessible::installFactory(menuEntryInterface);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(interfaceByRole);
+    QAccessible::installFactory(menuEntryInterface);
 }
 
 } // namespace ui

@@ -32,8 +32,9 @@ void setAccessibleHelp(QWidget* widget, const QString& help);
 // goes once the oldest Qt built against is 6.8 (Debian 12 has 6.4).
 void announce(QWidget* announcer, const QString& text);
 
-// Installs the factory behind setAccessibleRole, once per process, before
-// the first window is made.
+// Installs the factories behind setAccessibleRole and the menu entries
+// (menuentries.h). Called once, by installProcessWideSetUp(), before the
+// first window is made: a factory installed twice is asked twice.
 void installAccessibility();
 
 } // namespace ui

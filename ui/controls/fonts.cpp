@@ -30,14 +30,10 @@ QFont makeFont(const FontStyle& style)
 
 void installFontSubstitutes()
 {
-    static const bool installed = [] {
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-        QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
-                                   {QStringLiteral("Comic Neue"), QStringLiteral("Liberation Sans")});
-        return true;
-    }();
-    (void)installed;
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"),
+                               {QStringLiteral("Comic Neue"), QStringLiteral("Liberation Sans")});
 }
 
 } // namespace ui

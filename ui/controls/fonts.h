@@ -22,9 +22,9 @@ struct FontStyle {
 
 QFont makeFont(const FontStyle& style);
 
-// Maps the design faces onto free ones that ship with the system, once per
-// process: "MS Sans Serif" onto Liberation Sans, "Comic Sans MS" onto
-// Comic Neue.
+// Maps the design faces onto free ones that ship with the system: "MS Sans
+// Serif" onto Liberation Sans, "Comic Sans MS" onto Comic Neue. Called once,
+// by installProcessWideSetUp().
 void installFontSubstitutes();
 
 } // namespace ui

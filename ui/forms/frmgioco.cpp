@@ -57,9 +57,9 @@ void FrmGioco::createMenus()
             &FrmGioco::exitRequested);
 
     for (core::LevelNumber n = core::kFirstLevel; n <= core::kLastLevel; ++n) {
-        const core::Level& info = core::levelInfo(n);
         const QByteArray name = "mnu" + QByteArray::number(n);
-        QAction* entry = addEntry(livello, name.constData(), toQString(info.menuCaption));
+        const QString caption = QStringLiteral("&%1 - %2").arg(n).arg(toQString(core::levelInfo(n).name));
+        QAction* entry = addEntry(livello, name.constData(), caption);
         connect(entry, &QAction::triggered, this, [this, n] { mnuLevel_Click(n); });
         m_levelEntries[static_cast<std::size_t>(n - 1)] = entry;
     }
@@ -99,9 +99,7 @@ QString FrmGioco::clickSpeech(const core::Board& before, core::CellIndex index) 
 {
     const core::Board& after = m_game.board();
     if (before.stateOf(index) == core::CellState::Empty && after.holdsPeg(index)) {
-        const core::GridPos from = core::gridPosOf(before.selectedCell()), to = core::gridPosOf(index);
-        return QStringLiteral("mangiata ")
-               + CellWidget::placeOf(core::cellAt((from.row + to.row) / 2, (from.col + to.col) / 2));
+        return QStringLiteral("mangiata ") + CellWidget::placeOf(m_game.undoRecord().ultsaltato);
     }
     if (after.stateOf(index) == core::CellState::Selected)
         return QStringLiteral("selezionata");
@@ -177,7 +175,7 @@ void FrmGioco::setUpNextLevel(core::LevelNumber livello)
 void FrmGioco::showState(const QString& said)
 {
     m_board->showBoard(m_game.board());
-    m_board->setLevelCaptions(toQString(m_game.levelCaption()), toQString(m_game.levelName()));
+    m_board->setLevelCaptions(QStringLiteral("Livello %1:").arg(m_game.level()), toQString(m_game.levelName()));
     m_board->setOverview(overview());
     m_mnuannulla->setEnabled(m_game.canUndo());
     // A check mark on the current level's entry alone: only that entry is

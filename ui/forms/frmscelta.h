@@ -17,7 +17,6 @@ class FrmScelta : public Form {
 public:
     explicit FrmScelta(core::LevelNumber livello);
 
-    core::LevelNumber livello() const { return m_livello; }
 
 Q_SIGNALS:
     void sameLevelChosen(core::LevelNumber livello);
