@@ -13,7 +13,10 @@
 #   KEY     xdotool key names, played in order with a pause after each
 #           (e.g. Return Down space ctrl+z F2); a word "#..." is printed as
 #           a heading and not played. Without keys: a lost and a won game
-#           of level 1.
+#           of level 1, then F1 (the keys), the keys of the menu entries,
+#           the menus looked through and left with Escape, and the pictures
+#           of "Le varianti" in flat review (numeric keypad; Num Lock is on
+#           under Xvfb, so the keypad keys are heard as digits first).
 #
 # Installs what it needs (Debian 12 or 13) through install-deps.sh: orca, openbox,
 # xdotool, at-spi2-core, dbus, xvfb, xauth, locales. Private display (Xvfb -displayfd),
@@ -53,7 +56,10 @@ binary=$1; shift
     "#Annulla, ricomincia, tasti a vuoto" ctrl+z ctrl+z F2 Left space Left Left Left \
     "#Livello 1, vinta" Up Right Right Right space Left Left space Right Right Down Down space \
     Up Up space Right space Left Left space Left space Right Right space Up space Down Down space \
-    Tab Tab Tab
+    Tab Tab Tab Return \
+    "#Tasti: F1, e dove sono su Esci e su un livello" F1 alt+g Down KP_Enter Escape alt+l KP_Enter Escape Escape \
+    "#Menu scorsi ed Escape: la tastiera torna alla tavola" alt+a Escape alt+g Escape Escape Down \
+    "#Le varianti, lette in revisione piatta" F5 KP_7 KP_9 Return
 
 work=$LISTEN_WORK
 log="$work/orca.log"
