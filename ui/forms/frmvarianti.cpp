@@ -141,6 +141,7 @@ FrmVarianti::FrmVarianti()
               QStringLiteral("Un'interessante variante del gioco originale è partire dal settimo livello - Il "
                              "solitario, per poi mangiare le pedine in modo che rimangano i seguenti schemi."),
               TwipsRect{360, 600, 6495, 615}, {.colour = colours::kBlack, .font = {.face = Face::Comic, .points = 9}});
+    QStringList pictures;
     for (const Column& column : kColumns) {
         const core::Pattern& pattern = core::patternOf(column.variant);
         makeLabel(this, column.caption, toQString(pattern.name), TwipsRect{column.leftTwips, 1440, 2175, 375},
@@ -150,11 +151,15 @@ FrmVarianti::FrmVarianti()
         QLabel* picture = makeLabel(this, column.picture, QString(), TwipsRect{column.leftTwips, 1920, 2175, 2415},
                                     {.colour = colours::kBlack, .background = colours::kDialogBackground});
         new FollowsDensity(picture, column.variant);
-        // A screen reader reads the picture, not its caption, as the window
-        // opens and in a review: it says the pattern and where its pegs are.
-        picture->setAccessibleName(toQString(pattern.name) + QStringLiteral(". ") +
-                                   pegsOf(core::patternBoard(column.variant)));
+        // Read in a review, the picture says the pattern and where its pegs
+        // are: the point of the window.
+        pictures << toQString(pattern.name) + QStringLiteral(". ") + pegsOf(core::patternBoard(column.variant));
+        picture->setAccessibleName(pictures.back());
     }
+    // A screen reader reads neither the pictures nor their captions as the
+    // window opens or is read whole (Orca 43 takes only the text above
+    // them), but it does read the window's description.
+    setAccessibleDescription(pictures.join(QStringLiteral(". ")));
     finishLoad(TwipsSize{6975, 5175}.toPixels());
 }
 
