@@ -108,22 +108,19 @@ void BoardView::createCells()
     }
     makeTabStop(1);
     setAccessibleRole(this, QAccessible::Grouping);
-    setAccessibleDescription(keysSaid());
-    setAccessibleHelp(this, keysSaid());
 }
 
-// The board's keys as a screen reader says them: the Italian keyboard's
-// names, short.
-QString BoardView::keysSaid()
+void BoardView::setKeysSaid(const QString& windowKeys)
 {
-    return QStringLiteral("Frecce, sposta tra le buche. Spazio o Invio, seleziona o salta. Ctrl+Z, annulla. "
-                          "F2, ricomincia. F3 a F6, aiuto. Canc, esci. Alt, menu.");
+    const QString keys = QStringLiteral("Frecce, sposta tra le buche. Spazio o Invio, seleziona o salta. ") + windowKeys;
+    setAccessibleDescription(keys);
+    setAccessibleHelp(this, keys);
 }
 
 void BoardView::keyPressEvent(QKeyEvent* event)
 {
     if (event->keyCombination() == QKeyCombination(Qt::Key_F1))
-        announce(keysSaid());
+        announce(accessibleDescription());
     else
         QWidget::keyPressEvent(event);
 }

@@ -50,6 +50,9 @@ public:
     void setOverview(const QString& overview);
     // Has a screen reader say text now.
     void announce(const QString& text);
+    // The keys a screen reader says on F1 and gives as the board's
+    // description: the board's own, then the window's (windowKeys).
+    void setKeysSaid(const QString& windowKeys);
 
     CellWidget* cell(core::CellIndex index) const;
 
@@ -62,7 +65,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    static QString keysSaid();
     void nameForAssistiveTechnology();
     void createCells();
     void createNotices();

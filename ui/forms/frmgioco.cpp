@@ -9,6 +9,7 @@
 #include "captions.h"
 #include "controls/builders.h"
 #include "controls/menubarreturn.h"
+#include "controls/menuentries.h"
 #include "core/geometry.h"
 #include "core/levels.h"
 
@@ -76,6 +77,24 @@ void FrmGioco::createMenus()
     addHelpEntry("mnuvarianti", QStringLiteral("&Varianti"), Qt::Key_F5, WindowId::Varianti);
     aiuto->addSeparator()->setObjectName(QStringLiteral("mnusepara2"));
     addHelpEntry("mnuinfo", QStringLiteral("I&nformazioni"), Qt::Key_F6, WindowId::Info);
+    m_board->setKeysSaid(windowKeysSaid());
+}
+
+// The window's keys, as the board says them, taken from its menu entries:
+// "Ctrl+Z, annulla. F2, ricomincia. F3 a F6, aiuto. Canc, esci. Alt, menu."
+QString FrmGioco::windowKeysSaid() const
+{
+    const auto keys = [this](const char* entry) {
+        return spokenKeys(findChild<QAction*>(QLatin1String(entry))->shortcut());
+    };
+    const auto said = [this, keys](const char* entry) {
+        return keys(entry) + QStringLiteral(", ") +
+               findChild<QAction*>(QLatin1String(entry))->text().remove('&').toLower() + '.';
+    };
+    return QStringList{said("mnuannulla"), said("mnuricomincia"),
+                       keys("mnustoria") + QStringLiteral(" a ") + keys("mnuinfo") + QStringLiteral(", aiuto."),
+                       said("mnuesci"), QStringLiteral("Alt, menu.")}
+        .join(' ');
 }
 
 // The notices are shown, and the click said, once the level-complete

@@ -57,6 +57,8 @@ private:
     void mnuLevel_Click(core::LevelNumber level);
     void showState(const QString& said = {});
     QString overview() const;
+    // The window's keys as a screen reader says them, from the menu entries.
+    QString windowKeysSaid() const;
     // What a handled click did, from the board before it and the game now.
     QString clickSpeech(const core::Board& before, core::CellIndex index) const;
 
