@@ -21,6 +21,8 @@
 #   a11y           + the accessibility bus and pyatspi under Xvfb (scripts/a11y-tree.sh)
 #   listen         + Orca, openbox, xdotool and locales under Xvfb (scripts/listen.sh)
 #   fresh-debian   + debootstrap, to make a fresh Debian (scripts/fresh-debian.sh)
+#   windows        + MinGW-w64, Wine, Xvfb, zip and NSIS: the Windows build, its
+#                  tests under Wine, the zip and the installer (make windows)
 #   all            every path above (make deps)
 #
 # Idempotent: packages already present are left alone, and apt is not
@@ -56,6 +58,12 @@ a11y=("${xvfb[@]}" at-spi2-core dbus python3-pyatspi)
 listen=("${xvfb[@]}" orca openbox xdotool at-spi2-core dbus locales)
 # The archive's keys come with Debian; debootstrap checks each release by them.
 fresh_debian=(debootstrap debian-archive-keyring)
+# The cross compiler with posix threads, as the Qt for Windows was built with
+# (std::thread and its kin need them); Wine to run what it makes (tests, the
+# installer, the game), on Xvfb where a window is opened; xdotool to find the
+# game's window there; zip and NSIS for what a Windows player downloads.
+# GoogleTest's sources (googletest), built for Windows with the tests.
+windows=(g++-mingw-w64-x86-64-posix googletest wine64 "${xvfb[@]}" xdotool zip nsis xz-utils)
 
 [ $# -gt 0 ] || set -- player
 packages=("${player[@]}")
@@ -73,11 +81,12 @@ for path in "$@"; do
     a11y) packages+=("${a11y[@]}") ;;
     listen) packages+=("${listen[@]}") ;;
     fresh-debian) packages+=("${fresh_debian[@]}") ;;
+    windows) packages+=("${windows[@]}") ;;
     all) packages+=("${test[@]}" "${bench[@]}" "${clang[@]}" "${package[@]}" "${package_check[@]}"
                     "${measure[@]}" "${screenshots[@]}" "${valgrind[@]}" "${a11y[@]}" "${listen[@]}"
-                    "${fresh_debian[@]}") ;;
+                    "${fresh_debian[@]}" "${windows[@]}") ;;
     *) echo "install-deps.sh: unknown path '$path' (player, test, bench, clang, package, package-check," \
-            "measure, screenshots, valgrind, a11y, listen, fresh-debian, all)" >&2
+            "measure, screenshots, valgrind, a11y, listen, fresh-debian, windows, all)" >&2
        exit 2 ;;
   esac
 done
