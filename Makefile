@@ -11,6 +11,14 @@
 #   make package        the Debian package, build/package/zibbet_<version>_<arch>.deb
 #   make package-check  the package, then desktop-file-validate, appstreamcli,
 #                       the man page, reuse lint and lintian on it
+# For Windows, from Debian (the README's "Windows"):
+#   make windows        the game cross-built by MinGW-w64 against a Qt for
+#                       MinGW (scripts/qt-mingw.sh finds or unpacks one), and
+#                       what a Windows player downloads:
+#                       build/windows/zibbet-<version>-windows-x86_64.zip and
+#                       build/windows/zibbet-<version>-windows-x86_64-setup.exe
+#   make windows-check  those, then the tests under Wine and the installer's
+#                       round trip (install, start, uninstall) under Wine
 
 DEPS = bash scripts/install-deps.sh
 
@@ -23,7 +31,7 @@ ifeq ($(LC_ALL)$(LC_CTYPE)$(LANG),)
 export LC_CTYPE := C.UTF-8
 endif
 
-.PHONY: build deps run test nox11 asan bench package package-check clean
+.PHONY: build deps run test nox11 asan bench package package-check windows windows-check clean
 .DEFAULT_GOAL := build
 
 build:
@@ -76,6 +84,16 @@ package:
 package-check: package
 	@$(DEPS) package-check
 	bash scripts/check-package.sh
+
+windows:
+	@$(DEPS) windows
+	qt=$$(bash scripts/qt-mingw.sh) && ZIBBET_QT_MINGW=$$qt cmake --preset windows
+	cmake --build --preset windows
+	bash scripts/windows-package.sh
+
+windows-check: windows
+	ctest --preset windows
+	bash scripts/windows-roundtrip.sh
 
 clean:
 	rm -rf build
