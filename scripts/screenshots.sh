@@ -5,12 +5,22 @@
 # Screenshots of all seven windows under Xvfb, at scale 1 and 2, into docs/.
 # Drives the real program with xdotool, the way a player would.
 #   bash scripts/screenshots.sh [build/release/app/zibbet]
+# The Windows game (a zibbet.exe with its DLLs beside it, as the zip holds
+# it) runs under Wine with its windows platform, into docs/windows/:
+#   bash scripts/screenshots.sh build/windows/stage/zibbet-*/zibbet.exe
 set -euo pipefail
 cd "$(dirname "$0")/.."
 game=${1:-build/release/app/zibbet}
 [ -x "$game" ] || { echo "build the game first: cmake --preset release && cmake --build --preset release --target zibbet"; exit 1; }
 
-mkdir -p docs
+out=docs
+run=()
+start=1.5 # seconds for the first window to show
+if [[ $game == *.exe ]]; then
+  out=docs/windows run=(bash cmake/wine.sh -) start=6
+  unset QT_QPA_PLATFORM
+fi
+mkdir -p "$out"
 
 if [ -z "${INSIDE_XVFB:-}" ]; then
   bash scripts/install-deps.sh screenshots
@@ -22,17 +32,17 @@ sleep 0.5
 
 shoot() { # window-id name
   sleep 0.4
-  import -frame -window "$1" "docs/$2.png"
-  echo "docs/$2.png"
+  import -frame -window "$1" "$out/$2.png"
+  echo "$out/$2.png"
 }
 active() { xdotool getactivewindow; }
 pause() { sleep 0.5; }
 
 for scale in 1 2; do
   suffix=$([ "$scale" = 1 ] && echo "" || echo "@2x")
-  QT_SCALE_FACTOR=$scale "$game" 2>/dev/null &
+  QT_SCALE_FACTOR=$scale "${run[@]}" "$game" 2>/dev/null &
   pid=$!
-  sleep 1.5
+  sleep "$start"
   shoot "$(active)" "frminizio$suffix"
   xdotool key Return; pause
   gioco=$(active)
