@@ -6,10 +6,10 @@
 # status 1, no abort. Under Xvfb with a window manager (openbox), each way
 # out ends it with status 0 at once: Esci, Canc, Escape in "Complimenti!",
 # the last window's close box (Alt+F4, as the window manager closes it); and
-# the window manager reads the game's own class and pid.
-#   bash tests/app/ways-out.sh GAME
+# the window manager reads the game's own class, pid and desktop file id.
+#   bash tests/app/ways-out.sh GAME APP_ID
 set -u
-game=$1
+game=$1 app_id=$2
 failed=0
 fail() { echo "FAIL: $*" >&2; failed=1; }
 
@@ -46,6 +46,9 @@ play() {
       props=$(xprop -id "$(xdotool getactivewindow)" WM_CLASS _NET_WM_PID)
       grep -q 'WM_CLASS(STRING) = "zibbet", "Zibbet"' <<<"$props" || fail "$way: $props"
       grep -q "_NET_WM_PID(CARDINAL) = $pid\$" <<<"$props" || fail "$way: $props"
+      # Qt 6.8 and later also give the desktop file's id (Qt 6.4 gives none).
+      props=$(xprop -id "$(xdotool getactivewindow)" _GTK_APPLICATION_ID)
+      grep -qE 'not found|no such atom' <<<"$props" || grep -q "= \"$app_id\"" <<<"$props" || fail "$way: $props"
       continue
     fi
     xdotool key "$key"

@@ -33,9 +33,9 @@
 namespace {
 
 // The tree a screen reader reads, as the platform's bridge exports it: for
-// every node its object's name, role, name, description, keys, the states
-// that hold, its actions in order with their keys, and the relations it has. The
-// board's Help is left out: the Linux bridge does not export it.
+// every node its object's name, role, name, description, keys, help (which
+// Windows' bridge exports and Linux's does not), the states that hold, its
+// actions in order with their keys, and the relations it has.
 QString treeOf(QAccessibleInterface* a, int depth = 0)
 {
     const QAccessible::State s = a->state();
@@ -52,6 +52,8 @@ QString treeOf(QAccessibleInterface* a, int depth = 0)
         line += " (" + d + ')';
     if (const QString keys = a->text(QAccessible::Accelerator); !keys.isEmpty())
         line += " keys " + keys;
+    if (const QString help = a->text(QAccessible::Help); !help.isEmpty())
+        line += " help (" + help + ')';
     for (const auto& [name, holds] : states)
         line += holds ? QStringLiteral(" %1").arg(name) : QString();
     if (QAccessibleActionInterface* actions = a->actionInterface())
