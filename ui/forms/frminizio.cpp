@@ -16,6 +16,16 @@
 
 namespace ui {
 
+namespace {
+
+// Where the title and the illustration go. The build prerenders their art
+// at these sizes for the first paint: ui/controls/CMakeLists.txt reads these
+// two lines, so a picture moved or resized here is prerendered as it shows.
+constexpr TwipsRect kTitleRect{720, 480, 3735, 1215};
+constexpr TwipsRect kIllustrationRect{600, 2160, 3975, 2895};
+
+} // namespace
+
 FrmInizio::FrmInizio() : Form(QStringLiteral("frminizio"), QString::fromLatin1(kProgramTitle), Frame::Single)
 {
     setBackgroundColour(this, colours::kGameBackground);
@@ -27,10 +37,10 @@ FrmInizio::FrmInizio() : Form(QStringLiteral("frminizio"), QString::fromLatin1(k
                              .singleLineBorder = true});
     auto* title = new PictureBox(this, QStringLiteral("Picture1"), QString::fromLatin1(art::kTitle),
                                  colours::kGameBackground);
-    title->setGeometry(TwipsRect{720, 480, 3735, 1215}.toPixels());
+    title->setGeometry(kTitleRect.toPixels());
     auto* illustration = new PictureBox(this, QStringLiteral("Picture2"), QString::fromLatin1(art::kIllustration),
                                         colours::kGameBackground);
-    illustration->setGeometry(TwipsRect{600, 2160, 3975, 2895}.toPixels());
+    illustration->setGeometry(kIllustrationRect.toPixels());
     QPushButton* cmdvai = makeButton(this, "cmdvai", TwipsRect{4440, 4680, 615, 615},
                                      {.iconPath = QString::fromLatin1(art::kArrow),
                                       .toolTip = QStringLiteral("Comincia")});
