@@ -14,6 +14,7 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -49,25 +50,6 @@ QString placeOf(core::CellIndex cell)
 {
     const core::GridPos at = core::gridPosOf(cell);
     return QStringLiteral("%1, %2").arg(at.row).arg(at.col);
-}
-
-// The board's name: the level, its name and the pegs left.
-QString overview(const core::Game& game)
-{
-    const int pegs = game.board().pegCount();
-    const QString name = QString::fromStdString(std::string(game.levelName())), unit = pegs == 1 ? "pedina" : "pedine";
-    return QStringLiteral("Livello %1, %2, %3 %4").arg(game.level()).arg(name).arg(pegs).arg(unit);
-}
-
-// The notices that show, in the order they show.
-QStringList noticesOf(const core::testing::Seen& s)
-{
-    QStringList shown;
-    if (s.variantNotice)
-        shown << QStringLiteral("Hai completato una variante");
-    if (s.overNotice)
-        shown << QStringLiteral("Non ci sono più mosse possibili");
-    return shown;
 }
 
 // The player's hands.
@@ -165,7 +147,7 @@ void arrow(Driver& d, std::size_t which, int repeats = 0)
         if (const core::CellIndex next = core::cellAt(at.row + dRow, at.col + dCol); next != core::kNoCell)
             d.focus = next, d.ring = true;
         else
-            d.said << "bordo";
+            d.said.emplace_back(); // "bordo", as the transcripts hold it
     }
 }
 
@@ -181,7 +163,7 @@ void press(Driver& d, Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifie
 // A level from the menu or the dialog is heard as the keyboard comes back to
 // the board, by the board's name (checked after every command): nothing is
 // announced. The two level buttons bring the game window back first, a fresh
-// one if it was closed meanwhile. A restart says what changed.
+// one if it was closed meanwhile. A restart is said.
 void sameLevel(Driver& d) { d.showGame(); d.referee.dialogSame(); d.closed(WindowId::Scelta); }
 void nextLevel(Driver& d)
 {
@@ -189,21 +171,21 @@ void nextLevel(Driver& d)
     d.showGame(); d.referee.dialogNext(); d.closed(WindowId::Scelta);
 }
 void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n); }
-void restart(Driver& d) { d.referee.restart(); d.said << "ricominciato, " + overview(d.referee.game()); }
+void restart(Driver& d) { d.referee.restart(); d.said.emplace_back(); }
 void endAll(Driver& d) { d.programEnded(); }
 void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
 
-// Ctrl+Z with nothing to undo says so; the menu entry is disabled then.
+// An undo names the two holes it fills again; Ctrl+Z with nothing to undo
+// says so, and the menu entry is disabled then.
 void undo(Driver& d, bool byKey)
 {
     const core::testing::Seen before = core::testing::seen(d.referee.game());
     d.met["an undo with the dialog open"] += d.open.contains(WindowId::Scelta) && before.canUndo;
     d.referee.undo();
     if (before.canUndo)
-        d.hear("annullata, tornano " + placeOf(before.undo.ultpartenza) + " e " + placeOf(before.undo.ultsaltato),
-               before);
+        d.hear({placeOf(before.undo.ultpartenza), placeOf(before.undo.ultsaltato)}, before);
     else if (byKey)
-        d.said << "niente da annullare";
+        d.said.emplace_back();
 }
 
 core::CellIndex anyCell(Driver& d) { return static_cast<core::CellIndex>(1 + d.random() % 33); }
@@ -399,8 +381,6 @@ bool wasSent(const QObject* object, QAccessible::Event type)
     return std::ranges::find(sent, std::pair{object, type}) != sent.end();
 }
 
-const QString kDescribed[] = {QStringLiteral("vuota"), QStringLiteral("pedina"), QStringLiteral("selezionata")};
-QString described(CellState state) { return kDescribed[static_cast<int>(state)]; }
 
 } // namespace
 
@@ -515,12 +495,10 @@ void Driver::clicked(core::CellIndex cell)
     const core::ClickOutcome outcome = referee.click(cell);
     const CellState was = before.board.stateOf(cell), is = referee.game().board().stateOf(cell);
     if (before.locked)
-        said << "tavola bloccata";
-    else
-        hear(was == CellState::Empty && is != was ? "mangiata " + placeOf(referee.game().undoRecord().ultsaltato)
-             : is == CellState::Selected          ? "selezionata"
-             : was == CellState::Selected         ? "deselezionata"
-                                                  : "nessuna mossa",
+        said.emplace_back();
+    else // a jump names the peg it took
+        hear(was == CellState::Empty && is != was ? QStringList(placeOf(referee.game().undoRecord().ultsaltato))
+                                                  : QStringList(),
              before);
     if (outcome != core::ClickOutcome::SinglePegLeft)
         return;
@@ -528,13 +506,16 @@ void Driver::clicked(core::CellIndex cell)
     opened(WindowId::Scelta);
 }
 
-// The notices the action brought up, in the order they show, then what it
-// did: one utterance.
-void Driver::hear(const QString& what, const core::testing::Seen& before)
+// One utterance: what the action did, with the notices it brought up, in
+// the words their labels show.
+void Driver::hear(QStringList fragments, const core::testing::Seen& before)
 {
-    QStringList told = noticesOf(core::testing::seen(referee.game()));
-    told.removeIf([shown = noticesOf(before)](const QString& notice) { return shown.contains(notice); });
-    said << (told << what).join(". ");
+    const core::testing::Seen now = core::testing::seen(referee.game());
+    for (const auto& [label, shows, showed] : {std::tuple{"lblover", now.overNotice, before.overNotice},
+                                               {"lblvariante", now.variantNotice, before.variantNotice}})
+        if (shows && !showed)
+            fragments << window(WindowId::Gioco)->findChild<QLabel*>(label)->text();
+    said.push_back(fragments);
 }
 
 void Driver::showGame()
@@ -567,7 +548,12 @@ void Driver::programEnded()
 void Driver::check()
 {
     ASSERT_EQ(referee.fault(), "");
-    EXPECT_EQ(spoken, said) << "what a screen reader said";
+    // The words themselves are the transcripts' (speech_test.cpp).
+    ASSERT_EQ(spoken.size(), said.size()) << "what a screen reader said: " << spoken.join(" | ").toStdString();
+    for (std::size_t i = 0; i < said.size(); ++i)
+        for (const QString& fragment : said[i])
+            EXPECT_TRUE(spoken[qsizetype(i)].contains(fragment)) << spoken[qsizetype(i)].toStdString() << " names "
+                                                                 << fragment.toStdString();
     EXPECT_EQ(m_ends, open.empty() ? 1 : 0) << "the program ends once, when its last window goes";
     // On X11 the server brings a window to the front in its own time.
     EXPECT_TRUE(QTest::qWaitFor([this] { return !front || QApplication::activeWindow() == window(*front); }, 1000))
@@ -604,6 +590,7 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
     const QPoint origin = board->mapTo(gioco, QPoint());
     const bool active = QApplication::activeWindow() == gioco, sameWindow = m_gameBefore == gioco;
     core::Board shown;
+    std::map<CellState, QString> described; // a word a state, the same on every cell (the words: the transcripts)
     for (core::CellIndex cell = 1; cell <= core::kCellCount; ++cell) {
         SCOPED_TRACE("cell " + std::to_string(cell));
         const QPoint corner = origin + ui::BoardView::cellRect(cell).topLeft();
@@ -614,17 +601,27 @@ void Driver::checkBoard(const QWidget* gioco, const core::testing::Seen& want)
         EXPECT_EQ(ringShows, ring && active && cell == focus) << "focus ring";
         const QWidget* widget = gioco->findChild<QWidget*>(cellName(cell));
         QAccessibleInterface* a = accessible(widget);
-        EXPECT_EQ(a->text(QAccessible::Name), placeOf(cell));
-        EXPECT_EQ(a->text(QAccessible::Description), described(want.board.stateOf(cell)));
+        const QString word = a->text(QAccessible::Description);
+        EXPECT_EQ(described.try_emplace(want.board.stateOf(cell), word).first->second, word) << "described as";
         EXPECT_EQ(a->state().selected, want.board.stateOf(cell) == CellState::Selected);
         EXPECT_EQ(a->state().focused, active && cell == focus);
         const bool changed = sameWindow && m_before.board.stateOf(cell) != want.board.stateOf(cell);
         EXPECT_TRUE(!changed || wasSent(widget, QAccessible::DescriptionChanged)) << "no event for the change";
     }
     EXPECT_EQ(shown, want.board);
-    const QString name = (QStringList{overview(referee.game())} + noticesOf(want)).join(". ");
-    for (const QWidget* whereAmI : {board, static_cast<const QWidget*>(board->findChild<QWidget*>("stato"))})
-        EXPECT_EQ(accessible(whereAmI)->text(QAccessible::Name), name) << "where am I";
+    QStringList words;
+    for (const auto& [state, word] : described)
+        words << word;
+    EXPECT_EQ(words.removeDuplicates(), 0) << "each state its own word";
+    // Where am I: the level, its pegs and the notices that show, in the
+    // words of their labels; the status bar says the same.
+    const QString name = accessible(board)->text(QAccessible::Name);
+    EXPECT_EQ(accessible(board->findChild<QWidget*>("stato"))->text(QAccessible::Name), name);
+    EXPECT_TRUE(name.contains(QString::fromUtf8(referee.game().levelName())) &&
+                name.contains(QStringLiteral(" %1 ").arg(want.board.pegCount())))
+        << name.toStdString();
+    for (const auto& [label, shows] : {std::pair{"lblover", want.overNotice}, {"lblvariante", want.variantNotice}})
+        EXPECT_EQ(name.contains(gioco->findChild<QLabel*>(label)->text()), shows) << name.toStdString() << ", " << label;
     EXPECT_EQ(pixel(image, origin + QPoint(252, 60)) == ui::colours::kRed, want.overNotice) << "red disc";
     EXPECT_EQ(pixel(image, origin + QPoint(252, 284)) == ui::colours::kYellow, want.variantNotice) << "yellow disc";
 }

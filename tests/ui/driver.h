@@ -80,13 +80,12 @@ public:
     std::optional<ui::WindowId> front;
     core::CellIndex focus = 1;
     bool ring = false;
-    QStringList said;
+    std::vector<QStringList> said; // an utterance a command must bring, by what it must name
     std::map<std::string, int> met;
     std::mt19937_64 random;
     void clicked(core::CellIndex cell); // a click on the cell, however given
-    // An action that did `what`, said by the notices it showed, else by the
-    // announcer.
-    void hear(const QString& what, const core::testing::Seen& before);
+    // An action said once, naming fragments and the notices it brought up.
+    void hear(QStringList fragments, const core::testing::Seen& before);
     void showGame(); // the game window in front, a fresh one if it was closed
     void opened(ui::WindowId id) { open.insert(id), front = id; }
     void closed(ui::WindowId id);
