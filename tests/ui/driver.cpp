@@ -5,6 +5,7 @@
 #include "driver.h"
 
 #include "board/boardview.h"
+#include "board/cellwidget.h"
 #include "controls/form.h"
 #include "controls/palette.h"
 #include "solver.h"
@@ -46,11 +47,9 @@ void activateAtOnce(QWidget* w)
 #endif
 }
 
-QString placeOf(core::CellIndex cell)
-{
-    const core::GridPos at = core::gridPosOf(cell);
-    return QStringLiteral("%1, %2").arg(at.row).arg(at.col);
-}
+// A hole as it is named to a screen reader ("2, 4"), the cells' own naming,
+// which the accessibility trees hold for every cell.
+QString placeOf(core::CellIndex cell) { return ui::CellWidget::placeOf(cell); }
 
 // The player's hands.
 
