@@ -46,6 +46,9 @@ const char* nameOf(ui::WindowId id); // the window's objectName
 QStringList takeHeard();
 // Text held to the approved copy looks/<name>.txt (look.cpp).
 void expectText(const QString& text, const QString& name);
+// The window held whole to its approved copies: its pixels, its accessibility
+// tree and, on X11, its properties (look.cpp).
+void checkLook(const QWidget* window, const QString& name);
 
 // A window as it was painted: its backing store.
 QImage shot(const QWidget* window);

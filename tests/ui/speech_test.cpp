@@ -2,13 +2,14 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What a screen reader says, key by key, through games played with the
-// keyboard alone. Each transcript in looks/ (speech-*.txt) is its own
-// script: its unindented lines are the keys, each followed, indented, by
-// what got the focus and what was said. The keys are played again and
-// everything heard must read as the transcript does; written anew (as the
-// pictures are), it keeps its keys. A new game: a file of keys alone,
-// written anew.
+// Games played with the keyboard alone, as a player hears and sees them.
+// Each transcript in looks/ (speech-*.txt) is its own script: its
+// unindented lines are the keys, each followed, indented, by what got the
+// focus and what was said; a line "= name" holds the window in front (or the
+// open menu) there to its approved copies in looks/, read whole (look.cpp).
+// The keys are played again and everything heard must read as the
+// transcript does; written anew (as the pictures are), it keeps its keys and
+// its looks. A new game: a file of keys alone, written anew.
 
 #include "driver.h"
 
@@ -34,7 +35,7 @@ void press(const QString& key)
 
 } // namespace
 
-TEST(ScreenReader, SaysWhatTheTranscriptsSay)
+TEST(KeyboardGames, SoundAndLookAsTheirTranscripts)
 {
     const QDir looks(QStringLiteral(ZIBBET_LOOKS "/looks"));
     const QStringList games = looks.entryList({QStringLiteral("speech-*.txt")});
@@ -47,6 +48,13 @@ TEST(ScreenReader, SaysWhatTheTranscriptsSay)
         Driver driver;
         QString transcript = "(start)\n" + takeHeard().join('\n') + '\n';
         for (const QString& key : lines.filter(QRegularExpression(QStringLiteral("^[^ (-]")))) {
+            if (key.startsWith("= ")) {
+                QCoreApplication::processEvents();
+                QWidget* popup = QApplication::activePopupWidget();
+                checkLook(popup ? popup : QApplication::activeWindow(), key.mid(2));
+                transcript += key + '\n';
+                continue;
+            }
             press(key);
             const QStringList heard = takeHeard();
             transcript += key + (heard.isEmpty() ? "\n" : "\n  " + heard.join("\n  ") + '\n');
