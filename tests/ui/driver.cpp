@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 
 using core::CellState;
+using ui::CellWidget;
 using ui::WindowId;
 
 namespace {
@@ -47,10 +48,6 @@ void activateAtOnce(QWidget* w)
 #endif
 }
 
-// A hole as it is named to a screen reader ("2, 4"), the cells' own naming,
-// which the accessibility trees hold for every cell.
-QString placeOf(core::CellIndex cell) { return ui::CellWidget::placeOf(cell); }
-
 // The player's hands.
 
 void click(Driver& d, WindowId id, const char* button)
@@ -65,7 +62,6 @@ void enter(Driver& d, WindowId id)
 {
     const bool keypad = d.random() % 2 == 0;
     d.key(id, keypad ? Qt::Key_Enter : Qt::Key_Return, keypad ? Qt::KeypadModifier : Qt::NoModifier);
-    d.met["keypad Enter"] += keypad;
 }
 
 // Alt and the menu's letter, then the entry's letter.
@@ -117,7 +113,6 @@ void changeMind(Driver& d, core::CellIndex cell)
     QTest::mousePress(d.window(WindowId::Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier, centreOf(d, cell));
     QTest::mouseRelease(d.window(WindowId::Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                         other && other != cell ? centreOf(d, other) : QPoint(1, 30));
-    d.met["a change of mind on a peg"] += d.referee.game().board().holdsPeg(cell);
     d.focus = cell, d.ring = false;
 }
 
@@ -125,10 +120,9 @@ void changeMind(Driver& d, core::CellIndex cell)
 // no focus.
 void pressByScreenReader(Driver& d, core::CellIndex cell)
 {
-    QWidget* widget = d.window(WindowId::Gioco)->findChild<QWidget*>(cellName(cell));
+    const QWidget* widget = d.window(WindowId::Gioco)->findChild<QWidget*>(cellName(cell));
     QAccessibleActionInterface* actions = accessible(widget)->actionInterface();
-    ASSERT_NE(actions, nullptr);
-    ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    ASSERT_TRUE(actions && actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
     d.clicked(cell);
 }
@@ -182,7 +176,7 @@ void undo(Driver& d, bool byKey)
     d.met["an undo with the dialog open"] += d.open.contains(WindowId::Scelta) && before.canUndo;
     d.referee.undo();
     if (before.canUndo)
-        d.hear({placeOf(before.undo.ultpartenza), placeOf(before.undo.ultsaltato)}, before);
+        d.hear({CellWidget::placeOf(before.undo.ultpartenza), CellWidget::placeOf(before.undo.ultsaltato)}, before);
     else if (byKey)
         d.said.emplace_back();
 }
@@ -471,7 +465,6 @@ void Driver::key(WindowId id, int k, Qt::KeyboardModifiers modifiers, int repeat
 // A press takes the focus to the cell and hides the ring.
 void Driver::clickCell(core::CellIndex cell)
 {
-    met["a click on the cell with the ring"] += ring && cell == focus;
     QTest::mouseClick(window(WindowId::Gioco)->windowHandle(), Qt::LeftButton, Qt::NoModifier, centreOf(*this, cell));
     focus = cell, ring = false;
     clicked(cell);
@@ -492,13 +485,11 @@ void Driver::clicked(core::CellIndex cell)
     const bool dialogOpen = referee.dialog().has_value();
     met["a click on a locked board"] += before.locked;
     const core::ClickOutcome outcome = referee.click(cell);
-    const CellState was = before.board.stateOf(cell), is = referee.game().board().stateOf(cell);
+    const bool jumped = before.board.stateOf(cell) == CellState::Empty && referee.game().board().holdsPeg(cell);
     if (before.locked)
         said.emplace_back();
     else // a jump names the peg it took
-        hear(was == CellState::Empty && is != was ? QStringList(placeOf(referee.game().undoRecord().ultsaltato))
-                                                  : QStringList(),
-             before);
+        hear(jumped ? QStringList(CellWidget::placeOf(referee.game().undoRecord().ultsaltato)) : QStringList(), before);
     if (outcome != core::ClickOutcome::SinglePegLeft)
         return;
     met["one peg left again with the dialog open"] += dialogOpen;
@@ -537,8 +528,6 @@ void Driver::closed(WindowId id)
 
 void Driver::programEnded()
 {
-    for (const QWidget* top : QApplication::topLevelWidgets())
-        EXPECT_FALSE(top->isVisible()) << top->objectName().toStdString() << " still shows";
     open.clear();
     front.reset();
     referee.dialogClosed();
@@ -558,14 +547,15 @@ void Driver::check()
     EXPECT_TRUE(QTest::qWaitFor([this] { return !front || QApplication::activeWindow() == window(*front); }, 1000))
         << nameOf(*front) << " in front";
     QGuiApplication::sync(); // and paints what it showed
-    for (int k = 0; k < 7; ++k) {
-        const auto id = static_cast<WindowId>(k);
-        int shown = 0;
-        for (const QWidget* top : QApplication::topLevelWidgets())
-            shown += top->isVisible() && top->objectName() == QLatin1String(nameOf(id)) ? 1 : 0;
-        EXPECT_EQ(shown, open.contains(id) ? 1 : 0) << nameOf(id) << " windows on the screen";
-        ASSERT_EQ(window(id) != nullptr, open.contains(id)) << nameOf(id) << " loaded";
-    }
+    std::multiset<std::string> shown, opened; // every window on the screen, by name
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible())
+            shown.insert(top->objectName().toStdString());
+    for (const WindowId id : open)
+        opened.insert(nameOf(id));
+    EXPECT_EQ(shown, opened) << "the windows on the screen";
+    for (int k = 0; k < 7; ++k)
+        ASSERT_EQ(window(WindowId(k)) != nullptr, open.contains(WindowId(k))) << nameOf(WindowId(k)) << " loaded";
     const QWidget* gioco = window(WindowId::Gioco);
     if (!gioco)
         return;

@@ -62,12 +62,7 @@ public:
     // that has ended is started again.
     void run(const Command& command);
     void run(const std::string& name);
-    void play(const core::testing::Moves& jumps)
-    {
-        run({"play", ui::WindowId::Gioco, [&](Driver& d) { d.playJumps(jumps); }});
-    }
     ui::Form* window(ui::WindowId id) const { return m_program->loaded(id); }
-    ui::Program& program() { return *m_program; }
     // The hands the commands share.
     // A key pressed and released; held, it repeats that many times between.
     void key(ui::WindowId id, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int repeats = 0);

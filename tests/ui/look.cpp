@@ -11,7 +11,6 @@
 #include "driver.h"
 
 #include "controls/form.h"
-#include "solver.h"
 
 #include <QApplication>
 #include <QDir>
