@@ -163,7 +163,6 @@ void nextLevel(Driver& d)
     d.met["Livello successivo after the last level"] += d.referee.dialog() == core::kLastLevel;
     d.showGame(); d.referee.dialogNext(); d.closed(WindowId::Scelta);
 }
-void startLevel(Driver& d, core::LevelNumber n) { d.referee.startLevel(n); }
 void restart(Driver& d) { d.referee.restart(); d.said.emplace_back(); }
 void endAll(Driver& d) { d.programEnded(); }
 void startGame(Driver& d) { d.showGame(); d.closed(WindowId::Inizio); }
@@ -188,7 +187,7 @@ void solve(Driver& d)
     // A level chosen from the menu, the last one as often as the others
     // together: the dialog's buttons differ there.
     const auto n = static_cast<core::LevelNumber>(d.random() % 2 ? 7 : 1 + d.random() % 7);
-    menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); startLevel(d, n);
+    menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); d.referee.startLevel(n);
     d.playJumps(core::testing::solutionOf(n));
 }
 
@@ -230,7 +229,7 @@ std::vector<Command> makeCommands()
         {"solve a level", Gioco, solve, 3},
         {"route to a pattern", Gioco, [](Driver& d) {
              menu(d, Qt::Key_L, Qt::Key_7);
-             startLevel(d, 7);
+             d.referee.startLevel(7);
              d.playJumps(core::testing::routeTo(static_cast<core::Variant>(d.random() % 3)));
          }, 2},
         {"Tab on frmgioco", Gioco, [](Driver& d) { d.key(Gioco, Qt::Key_Tab); d.ring = true; }},
@@ -257,7 +256,7 @@ std::vector<Command> makeCommands()
     };
     for (core::LevelNumber n = 1; n <= 7; ++n)
         all.push_back({"Alt+L " + std::to_string(n), Gioco,
-                       [n](Driver& d) { menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); startLevel(d, n); }});
+                       [n](Driver& d) { menu(d, Qt::Key_L, Qt::Key(Qt::Key_0 + n)); d.referee.startLevel(n); }});
     for (const HelpRow& h : kHelp) {
         const std::string name = nameOf(h.id);
         const auto back = [h](Driver& d) { d.showGame(); d.closed(h.id); };
