@@ -546,13 +546,15 @@ void Driver::check()
     EXPECT_TRUE(QTest::qWaitFor([this] { return !front || QApplication::activeWindow() == window(*front); }, 1000))
         << nameOf(*front) << " in front";
     QGuiApplication::sync(); // and paints what it showed
-    std::multiset<std::string> shown, opened; // every window on the screen, by name
+    // Every window on the screen, by name, and every window that is still
+    // alive: a closed one is freed, not kept hidden.
+    std::multiset<std::string> shown, opened;
     for (const QWidget* top : QApplication::topLevelWidgets())
-        if (top->isVisible())
-            shown.insert(top->objectName().toStdString());
+        if (top->isVisible() || qobject_cast<const ui::Form*>(top))
+            shown.insert(top->objectName().toStdString() + (top->isVisible() ? "" : " (hidden)"));
     for (const WindowId id : open)
         opened.insert(nameOf(id));
-    EXPECT_EQ(shown, opened) << "the windows on the screen";
+    EXPECT_EQ(shown, opened) << "the windows on the screen and alive";
     for (int k = 0; k < 7; ++k)
         ASSERT_EQ(window(WindowId(k)) != nullptr, open.contains(WindowId(k))) << nameOf(WindowId(k)) << " loaded";
     const QWidget* gioco = window(WindowId::Gioco);
