@@ -7,8 +7,6 @@
 
 #include "driver.h"
 
-#include "controls/form.h"
-
 #include <QApplication>
 #include <QTest>
 

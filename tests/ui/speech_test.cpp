@@ -22,12 +22,19 @@
 
 namespace {
 
+// The window in front: an open menu, else the active window.
+QWidget* inFront()
+{
+    QCoreApplication::processEvents();
+    QWidget* popup = QApplication::activePopupWidget();
+    return popup ? popup : QApplication::activeWindow();
+}
+
 // The key to whatever has the keyboard: an open menu, else the focus.
 void press(const QString& key)
 {
-    QCoreApplication::processEvents();
-    QWidget* to = QApplication::activePopupWidget();
-    to = to ? to : QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    QWidget* to = inFront();
+    to = to && to->focusWidget() ? to->focusWidget() : to;
     ASSERT_NE(to, nullptr) << "nothing has the keyboard for " << key.toStdString();
     QTest::keySequence(to, QKeySequence(key));
     QCoreApplication::processEvents();
@@ -49,9 +56,7 @@ TEST(KeyboardGames, SoundAndLookAsTheirTranscripts)
         QString transcript = "(start)\n" + takeHeard().join('\n') + '\n';
         for (const QString& key : lines.filter(QRegularExpression(QStringLiteral("^[^ (-]")))) {
             if (key.startsWith("= ")) {
-                QCoreApplication::processEvents();
-                QWidget* popup = QApplication::activePopupWidget();
-                checkLook(popup ? popup : QApplication::activeWindow(), key.mid(2));
+                checkLook(inFront(), key.mid(2));
                 transcript += key + '\n';
                 continue;
             }

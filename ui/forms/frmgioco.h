@@ -31,7 +31,6 @@ class FrmGioco : public Form {
 public:
     FrmGioco();
 
-
     // The level-complete dialog's side: its load reads the level and hides
     // the no-more-moves notice; its two buttons set up a level.
     core::LevelNumber levelCompleteDialogLoaded();
